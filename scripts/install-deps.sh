@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Installs every Debian package that building, testing, benchmarking, fuzzing
+# and packaging Lockerbook need. Does nothing when they are all present; works
+# as root or through sudo.
+set -euo pipefail
+
+packages=(
+  build-essential cmake ninja-build pkg-config ccache
+  qt6-base-dev qt6-base-dev-tools libqt6svg6-dev qt6-image-formats-plugins
+  libgl-dev libxkbcommon-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  clang-14 libclang-rt-14-dev clang-format-14
+  qt6-qpa-plugins qt6-wayland
+  xvfb xauth imagemagick x11-utils
+  python3
+  desktop-file-utils shared-mime-info xdg-utils dpkg-dev fakeroot file
+  poppler-utils fonts-dejavu-core
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+sudo_cmd=()
+if [ "$(id -u)" -ne 0 ]; then
+  sudo_cmd=(sudo)
+fi
+
+echo "Installing: ${missing[*]}"
+"${sudo_cmd[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+"${sudo_cmd[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,34 @@
+#pragma once
+// The per-user settings store: an INI file under the XDG config folder,
+// organisation and application "Lockerbook", sections "Options" and "Window".
+// Values are text. An option is on only when its text is exactly "Yes".
+// Options are read when needed, never cached, so a change in the Options
+// dialog takes effect at once.
+
+#include <QString>
+#include <optional>
+
+namespace lb::settings {
+
+inline const QString kOptions = QStringLiteral("Options");
+inline const QString kWindow = QStringLiteral("Window");
+
+// Option keys and their defaults.
+inline const QString kAutoSave = QStringLiteral("AutoSave");                         // "No"
+inline const QString kStartInMiniMode = QStringLiteral("StartInMiniMode");           // "No"
+inline const QString kDefaultFile = QStringLiteral("DefaultFile");                   // ""
+inline const QString kClearClipboardOnExit = QStringLiteral("ClearClipboardOnExit"); // "Yes"
+inline const QString kCopyPasswordWarning = QStringLiteral("CopyPasswordWarning");   // "Yes"
+
+QString GetSetting(const QString& section, const QString& key, const QString& defaultValue);
+void SaveSetting(const QString& section, const QString& key, const QString& value);
+
+// An option read with its default ("Yes" or "No"); on only for exactly "Yes".
+bool optionOn(const QString& key, bool defaultOn);
+void saveOption(const QString& key, bool on);
+
+// Numbers travel as decimal text that reads back to the same value.
+QString numberText(double value);
+std::optional<double> toNumber(const QString& text);
+
+} // namespace lb::settings

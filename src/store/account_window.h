@@ -1,0 +1,40 @@
+#pragma once
+// What the file operations (save, open, export, print) need from the main
+// window: the account table, the open file's state, and the window-wide
+// feedback operations. frmMain provides it; keeping the file operations on
+// this narrow surface keeps them out of the window's layout and menus.
+
+#include <QString>
+
+class QWidget;
+
+namespace lb {
+
+class AccountTableModel;
+struct CurrentFile;
+
+class AccountWindow {
+public:
+    virtual ~AccountWindow() = default;
+
+    // Owner of the dialogs and message boxes the operations show.
+    virtual QWidget* window() = 0;
+
+    virtual AccountTableModel& table() = 0;
+    virtual CurrentFile& currentFile() = 0;
+
+    virtual void SetStatusText(const QString& text) = 0;
+    // The busy state: window disabled, wait pointer. Not counted: one EndBusy
+    // ends it. EndBusy also empties the status text.
+    virtual void BeginBusy() = 0;
+    virtual void EndBusy() = 0;
+
+    virtual void ClearDetailView() = 0;
+    // Selects the row and shows it in the detail pane (lstAccounts_ItemClick).
+    virtual void ShowAccount(int row) = 0;
+
+    // Asks whether unsaved changes are to be saved first; false means stop.
+    virtual bool QuerySave() = 0;
+};
+
+} // namespace lb

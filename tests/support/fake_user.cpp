@@ -1,0 +1,86 @@
+#include "fake_user.h"
+
+#include <QSettings>
+
+#include "shell/shell_open.h"
+#include "store/password_prompt.h"
+
+namespace lb::test {
+
+FakeUser::FakeUser() {
+    ui::setMessageHook([this](const ui::Message& m) {
+        messages.push_back(m);
+        if (messageAnswers_.empty()) {
+            return m.escapeButton != QMessageBox::NoButton ? m.escapeButton : QMessageBox::Ok;
+        }
+        const auto answer = messageAnswers_.front();
+        messageAnswers_.pop_front();
+        return answer;
+    });
+    ui::setFileDialogHook([this](const ui::FileDialogRequest& r) {
+        fileDialogs.push_back(r);
+        std::optional<ui::FileDialogResult> answer;
+        if (!fileAnswers_.empty()) {
+            // An empty path stands for Cancel.
+            if (!fileAnswers_.front().path.isEmpty()) {
+                answer = fileAnswers_.front();
+            }
+            fileAnswers_.pop_front();
+        }
+        return answer;
+    });
+    ui::setPasswordHook([this](bool confirm) {
+        passwordPrompts.push_back(confirm);
+        if (passwordAnswers_.empty()) {
+            return QString();
+        }
+        QString answer = passwordAnswers_.front();
+        passwordAnswers_.pop_front();
+        return answer;
+    });
+    ui::setShellHook([this](const QString& target) { shellOpened.push_back(target); });
+}
+
+FakeUser::~FakeUser() {
+    ui::setMessageHook({});
+    ui::setFileDialogHook({});
+    ui::setPasswordHook({});
+    ui::setShellHook({});
+}
+
+void FakeUser::willAnswer(QMessageBox::StandardButton button) {
+    messageAnswers_.push_back(button);
+}
+
+void FakeUser::willChooseFile(const QString& path, int filterIndex) {
+    fileAnswers_.push_back(ui::FileDialogResult{path, filterIndex});
+}
+
+void FakeUser::willCancelFileDialog() {
+    fileAnswers_.push_back(ui::FileDialogResult{});
+}
+
+void FakeUser::willTypePassword(const QString& password) {
+    passwordAnswers_.push_back(password);
+}
+
+void FakeUser::willCancelPassword() {
+    passwordAnswers_.push_back(QString());
+}
+
+QString FakeUser::lastMessageText() const {
+    return messages.empty() ? QString() : messages.back().text;
+}
+
+std::size_t FakeUser::pendingAnswers() const {
+    return messageAnswers_.size() + fileAnswers_.size() + passwordAnswers_.size();
+}
+
+void resetSettings() {
+    QSettings s(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Lockerbook"),
+                QStringLiteral("Lockerbook"));
+    s.clear();
+    s.sync();
+}
+
+} // namespace lb::test

@@ -1,0 +1,52 @@
+#pragma once
+// A person at the keyboard, for widget tests: answers queued in advance for
+// message boxes, file dialogs and the password prompt, and a record of what
+// was shown and what was handed to the desktop. Unanswered questions are
+// cancelled (Escape), so nothing ever waits for a real person.
+
+#include <QMessageBox>
+#include <QString>
+#include <deque>
+#include <optional>
+#include <vector>
+
+#include "shell/file_dialog.h"
+#include "shell/message_box.h"
+
+namespace lb::test {
+
+class FakeUser {
+public:
+    FakeUser();
+    ~FakeUser();
+    FakeUser(const FakeUser&) = delete;
+    FakeUser& operator=(const FakeUser&) = delete;
+
+    // Answers, used in the order queued.
+    void willAnswer(QMessageBox::StandardButton button);
+    void willChooseFile(const QString& path, int filterIndex = 1);
+    void willCancelFileDialog();
+    void willTypePassword(const QString& password);
+    void willCancelPassword();
+
+    // What the program showed, in order.
+    std::vector<ui::Message> messages;
+    std::vector<ui::FileDialogRequest> fileDialogs;
+    std::vector<bool> passwordPrompts; // the confirm flag of each prompt
+    std::vector<QString> shellOpened;
+
+    // The last message's text, or empty.
+    QString lastMessageText() const;
+    // Answers not used by the end of the test.
+    std::size_t pendingAnswers() const;
+
+private:
+    std::deque<QMessageBox::StandardButton> messageAnswers_;
+    std::deque<ui::FileDialogResult> fileAnswers_;
+    std::deque<QString> passwordAnswers_;
+};
+
+// Removes every stored setting of the test run.
+void resetSettings();
+
+} // namespace lb::test
