@@ -78,11 +78,11 @@ std::vector<std::size_t> sortedOrder(const std::vector<Account>& accounts, Field
 std::size_t sortedInsertPosition(const std::vector<Account>& accounts, const Account& account,
                                  Field column, bool masked, bool ascending) {
     const std::string key = shownText(account, column, masked);
-    const auto it = std::upper_bound(
-        accounts.begin(), accounts.end(), key, [&](const std::string& k, const Account& a) {
-            const int c = compareText(k, shownText(a, column, masked));
-            return ascending ? c < 0 : c > 0;
-        });
+    const auto it = std::upper_bound(accounts.begin(), accounts.end(), key,
+                                     [&](const std::string& k, const Account& a) {
+                                         const int c = compareText(k, shownText(a, column, masked));
+                                         return ascending ? c < 0 : c > 0;
+                                     });
     return static_cast<std::size_t>(it - accounts.begin());
 }
 

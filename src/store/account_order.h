@@ -3,12 +3,12 @@
 // shown text (the mask for a masked password column), compared without regard
 // to letter case, equal texts keeping their previous order.
 
+#include "store/account.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "store/account.h"
 
 namespace lb {
 

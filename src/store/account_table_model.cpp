@@ -1,9 +1,9 @@
 #include "store/account_table_model.h"
 
-#include <QFont>
-
 #include "store/account_order.h"
 #include "store/ansi_text.h"
+
+#include <QFont>
 
 namespace lb {
 
@@ -87,10 +87,10 @@ void AccountTableModel::replaceAll(std::vector<Account> accounts) {
 }
 
 int AccountTableModel::append(Account account) {
-    const auto row = static_cast<int>(
-        sorted_ ? sortedInsertPosition(accounts_, account, static_cast<Field>(sortKey_), masked_,
-                                       ascending_)
-                : accounts_.size());
+    const auto row = static_cast<int>(sorted_ ? sortedInsertPosition(accounts_, account,
+                                                                     static_cast<Field>(sortKey_),
+                                                                     masked_, ascending_)
+                                              : accounts_.size());
     beginInsertRows({}, row, row);
     accounts_.insert(accounts_.begin() + row, std::move(account));
     if (viewingRow_ >= row) {

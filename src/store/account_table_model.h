@@ -6,11 +6,11 @@
 // account (ViewingAccount) is a row that follows its account through sorting
 // and the removal of other rows.
 
+#include "store/account.h"
+
 #include <QAbstractTableModel>
 #include <QIcon>
 #include <vector>
-
-#include "store/account.h"
 
 namespace lb {
 

@@ -2,11 +2,11 @@
 // The random password generator behind "&Ran. Password": one or two words of a
 // fixed list of 100 and one or two four-digit numbers, in one of four patterns.
 
+#include "tools/random_source.h"
+
 #include <array>
 #include <string>
 #include <string_view>
-
-#include "tools/random_source.h"
 
 namespace lb {
 

@@ -14,8 +14,8 @@ std::unique_ptr<RandomSource>& current() {
 
 SystemRandomSource::SystemRandomSource() {
     std::random_device device;
-    std::seed_seq seed{device(), device(), device(), device(), device(), device(), device(),
-                       device()};
+    std::seed_seq seed{device(), device(), device(), device(),
+                       device(), device(), device(), device()};
     engine_.seed(seed);
 }
 

@@ -1,9 +1,9 @@
 #include "fake_user.h"
 
-#include <QSettings>
-
 #include "shell/shell_open.h"
 #include "store/password_prompt.h"
+
+#include <QSettings>
 
 namespace lb::test {
 

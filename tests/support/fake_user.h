@@ -4,14 +4,14 @@
 // was shown and what was handed to the desktop. Unanswered questions are
 // cancelled (Escape), so nothing ever waits for a real person.
 
+#include "shell/file_dialog.h"
+#include "shell/message_box.h"
+
 #include <QMessageBox>
 #include <QString>
 #include <deque>
 #include <optional>
 #include <vector>
-
-#include "shell/file_dialog.h"
-#include "shell/message_box.h"
 
 namespace lb::test {
 

@@ -1,9 +1,9 @@
 // The password generator with a random source whose draws the test chooses.
 
+#include "tools/random_password.h"
+
 #include <gtest/gtest.h>
 #include <set>
-
-#include "tools/random_password.h"
 
 namespace {
 
@@ -58,8 +58,7 @@ TEST(RandomPassword, LargestDrawsGiveTheFourthPatternWithTheLastWord) {
 }
 
 TEST(RandomPassword, WordListIsTheFixedHundredAllDifferent) {
-    const std::set<std::string_view> distinct(lb::kPasswordWords.begin(),
-                                              lb::kPasswordWords.end());
+    const std::set<std::string_view> distinct(lb::kPasswordWords.begin(), lb::kPasswordWords.end());
     EXPECT_EQ(distinct.size(), 100u);
     EXPECT_EQ(lb::kPasswordWords[0], "Mice");
     EXPECT_EQ(lb::kPasswordWords[15], "Orcacle");
