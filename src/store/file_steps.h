@@ -1,0 +1,23 @@
+#pragma once
+// Steps that saving and opening share: asking for the master password, the
+// busy state with its painted status text, and the "Error" message box.
+
+#include <QString>
+#include <optional>
+#include <string>
+
+namespace lb {
+
+class AccountWindow;
+
+// Asks with frmPassword (typed twice with confirm). Nothing when the person
+// cancels; otherwise the password's Windows-1252 bytes.
+std::optional<std::string> askMasterPassword(AccountWindow& w, bool confirm);
+
+// Enters the busy state and paints the status text before the long work starts.
+void beginBusyWith(AccountWindow& w, const QString& status);
+
+// A failure of a file operation: title "Error", critical icon, OK.
+void showFileError(AccountWindow& w, const QString& text);
+
+} // namespace lb
