@@ -1,0 +1,249 @@
+#include "store/account_file.h"
+#include "store/account_file_layout.h"
+#include "store/byte_reader.h"
+#include "store/cipher.h"
+#include "store/program_errors.h"
+
+#include <array>
+#include <cmath>
+#include <optional>
+
+namespace lb {
+namespace {
+
+// One column as the file holds it, before any of it is trusted.
+struct ColumnRecords {
+    std::string_view data;
+    std::string_view ends; // the raw f64 elements
+    std::uint32_t endCount = 0;
+    double start = 0;
+    double step = 0;
+};
+
+struct Body {
+    std::array<ColumnRecords, kFieldCount> columns; // indexed by Field
+    std::string_view reserved;
+    double accountCount = 0;
+    std::string_view check;
+};
+
+// Reads records in file order; the first failure sticks and later reads do nothing.
+class RecordReader {
+public:
+    explicit RecordReader(std::string_view bytes) : in_(bytes) {}
+
+    const std::optional<ProgramError>& failure() const { return failure_; }
+
+    void text(std::string_view& out) {
+        std::uint16_t shortLength = 0;
+        if (!ok() || !in_.u16(shortLength)) {
+            return fail(ProgramError::FileEndsEarly);
+        }
+        std::uint32_t length = shortLength;
+        if (shortLength == kLongTextMark && !in_.u32(length)) {
+            return fail(ProgramError::FileEndsEarly);
+        }
+        if (!in_.bytes(length, out)) {
+            fail(ProgramError::FileEndsEarly);
+        }
+    }
+
+    void i32(std::int32_t& out) {
+        if (ok() && !in_.i32(out)) {
+            fail(ProgramError::FileEndsEarly);
+        }
+    }
+
+    void f64(double& out) {
+        if (ok() && !in_.f64(out)) {
+            fail(ProgramError::FileEndsEarly);
+        }
+    }
+
+    void bytes(std::size_t count, std::string_view& out) {
+        if (ok() && !in_.bytes(count, out)) {
+            fail(ProgramError::FileEndsEarly);
+        }
+    }
+
+    // A number list: one dimension, an element count, lower bound 0, the elements.
+    void numberList(std::string_view& elements, std::uint32_t& count) {
+        std::uint16_t dimensions = 0;
+        std::uint32_t lowerBound = 0;
+        if (!ok() || !in_.u16(dimensions) || !in_.u32(count) || !in_.u32(lowerBound)) {
+            return fail(ProgramError::FileEndsEarly);
+        }
+        if (dimensions != 1) {
+            return fail(ProgramError::BadListDimension);
+        }
+        if (lowerBound != 0) {
+            return fail(ProgramError::BadListLowerBound);
+        }
+        if (count > in_.remaining() / 8) {
+            return fail(ProgramError::ListLongerThanFile);
+        }
+        in_.bytes(std::size_t{count} * 8, elements);
+    }
+
+    void column(ColumnRecords& c) {
+        columnData(c);
+        f64(c.start);
+        f64(c.step);
+    }
+
+    void columnData(ColumnRecords& c) {
+        text(c.data);
+        numberList(c.ends, c.endCount);
+    }
+
+private:
+    bool ok() const { return !failure_; }
+    void fail(ProgramError e) { failure_ = e; }
+
+    ByteReader in_;
+    std::optional<ProgramError> failure_;
+};
+
+ReadResult damaged(ProgramError e) {
+    ReadResult result;
+    result.outcome = ReadOutcome::Damaged;
+    result.error = programError(e);
+    return result;
+}
+
+ReadResult refused(ReadOutcome outcome) {
+    ReadResult result;
+    result.outcome = outcome;
+    return result;
+}
+
+bool isWholeIn(double value, double lowest, double highest) {
+    return value >= lowest && value <= highest && std::floor(value) == value;
+}
+
+std::optional<ProgramError> checkShape(const Body& body) {
+    // Every list has N + 2 elements, so each account costs the file at least
+    // 40 bytes of ends: the count can never ask for more than the file justifies.
+    if (!isWholeIn(body.accountCount, 0, 4294967293.0)) {
+        return ProgramError::BadAccountCount;
+    }
+    const auto n = static_cast<std::uint64_t>(body.accountCount);
+    for (const ColumnRecords& c : body.columns) {
+        if (c.endCount != n + 2) {
+            return ProgramError::EndsListWrongLength;
+        }
+        // Shifts from 0 to 255 keep every running shift from 0 to 255.
+        if (!isWholeIn(c.start, 0, 255) || !isWholeIn(c.step, 0, 255)) {
+            return ProgramError::BadColumnShift;
+        }
+    }
+    if (body.check.empty()) {
+        return ProgramError::MissingCheckCharacter;
+    }
+    return std::nullopt;
+}
+
+// Deciphers one column into the accounts, checking each end against the last
+// one and against the data it points into.
+bool readColumn(const ColumnRecords& c, Field field, std::vector<Account>& accounts,
+                FieldCipher& cipher) {
+    const auto dataSize = static_cast<double>(c.data.size());
+    double previous = littleF64(c.ends.data());
+    if (!isWholeIn(previous, 0, dataSize)) {
+        return false;
+    }
+    auto shift = static_cast<int>(c.start);
+    const auto step = static_cast<int>(c.step);
+    for (std::size_t i = 0; i < accounts.size(); ++i) {
+        const double end = littleF64(c.ends.data() + 8 * (i + 1));
+        if (!isWholeIn(end, previous, dataSize)) {
+            return false;
+        }
+        const auto from = static_cast<std::size_t>(previous);
+        const auto length = static_cast<std::size_t>(end) - from;
+        std::string& value = accounts[i].field(field);
+        value.resize(length);
+        cipher.apply(shift, c.data.substr(from, length), value.data());
+        shift = nextRunningShift(shift, step);
+        previous = end;
+    }
+    return true;
+}
+
+} // namespace
+
+bool isOldFormat(std::string_view fileBytes) {
+    std::string_view line = fileBytes.substr(0, fileBytes.find_first_of("\r\n"));
+    const auto first = line.find_first_not_of(' ');
+    if (first == std::string_view::npos) {
+        return false;
+    }
+    line = line.substr(first, line.find_last_not_of(' ') - first + 1);
+    return line == kFileSignature;
+}
+
+ReadResult readAccountFile(std::string_view fileBytes, std::string_view password) {
+    RecordReader in(fileBytes);
+    std::string_view signature;
+    std::int32_t programVersion = 0;
+    std::int32_t formatVersion = 0;
+    in.text(signature);
+    in.i32(programVersion);
+    in.i32(formatVersion);
+    if (in.failure()) {
+        return damaged(*in.failure());
+    }
+    // The header is judged before the body is read, so a foreign file or one
+    // from a newer program gets its own answer rather than "damaged".
+    if (signature != kFileSignature) {
+        return refused(ReadOutcome::NotAccountFile);
+    }
+    if (formatVersion > kWrittenVersion && formatVersion != kAlsoReadableVersion) {
+        return refused(ReadOutcome::NewerVersion);
+    }
+
+    Body body;
+    auto column = [&body](Field f) -> ColumnRecords& { return body.columns[static_cast<int>(f)]; };
+    in.columnData(column(Field::Url));
+    in.bytes(kReservedSize, body.reserved);
+    in.f64(column(Field::Url).start);
+    in.f64(column(Field::Url).step);
+    in.f64(body.accountCount);
+    in.column(column(Field::Password));
+    in.column(column(Field::UserName));
+    in.text(body.check);
+    in.column(column(Field::AccountName));
+    in.column(column(Field::Notes));
+    if (in.failure()) {
+        return damaged(*in.failure());
+    }
+    if (const auto shapeError = checkShape(body)) {
+        return damaged(*shapeError);
+    }
+
+    const std::int64_t key = PasswordKey(password);
+    const int check = shiftCode(static_cast<unsigned char>(body.check[0]), -key);
+    if (check < kCheckLowest || check > kCheckHighest) {
+        return refused(ReadOutcome::WrongPassword);
+    }
+
+    ReadResult result;
+    result.accounts.resize(static_cast<std::size_t>(body.accountCount));
+    FieldCipher cipher(key, FieldCipher::Direction::Decipher);
+    for (int f = 0; f < kFieldCount; ++f) {
+        if (!readColumn(body.columns[f], static_cast<Field>(f), result.accounts, cipher)) {
+            return damaged(ProgramError::BadEndPosition);
+        }
+    }
+    if (body.reserved.substr(4) == kCrcMarker) {
+        std::uint32_t storedCrc = 0;
+        ByteReader(body.reserved).u32(storedCrc);
+        if (storedCrc != plainTextCrc(result.accounts)) {
+            return refused(ReadOutcome::WrongPassword);
+        }
+    }
+    result.outcome = ReadOutcome::Read;
+    return result;
+}
+
+} // namespace lb
