@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config ccache
-  qt6-base-dev qt6-base-dev-tools libqt6svg6-dev qt6-image-formats-plugins
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-image-formats-plugins
   libgl-dev libxkbcommon-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang-14 libclang-rt-14-dev clang-format-14
@@ -14,6 +14,9 @@ packages=(
   xvfb xauth imagemagick x11-utils
   python3
   desktop-file-utils shared-mime-info xdg-utils dpkg-dev fakeroot file
+  # rsvg-convert draws the installed PNG icons; mimetype lets xdg-mime read the
+  # shared MIME database on a machine without a desktop session.
+  librsvg2-bin libfile-mimeinfo-perl
   poppler-utils fonts-dejavu-core
 )
 
