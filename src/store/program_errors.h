@@ -20,6 +20,8 @@ enum class ProgramError {
     MissingCheckCharacter,
     BadLegacyAccountCount,
     LegacyAccountsBeyondFile,
+    NoPrinter,
+    PrinterFailed,
 };
 
 // The number and the plain-English description of one of the program's errors.
