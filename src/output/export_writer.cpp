@@ -63,8 +63,8 @@ std::array<std::string_view, kFieldCount> fieldsOf(const Account& account) {
 // reader goes in double quotes, inner quotes doubled; any other value is
 // written as it stands, so ordinary lines stay plain separated text.
 void addSeparatedValue(std::string& out, std::string_view value, char separator) {
-    const char specials[] = {separator, '"', '\r', '\n'};
-    if (value.find_first_of(std::string_view(specials, sizeof specials)) == value.npos) {
+    const char splitters[] = {separator, '"', '\r', '\n'};
+    if (value.find_first_of(std::string_view(splitters, sizeof splitters)) == value.npos) {
         out += value;
         return;
     }
