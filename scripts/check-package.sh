@@ -1,0 +1,125 @@
+#!/usr/bin/env bash
+# Builds the Debian package, installs it the way a user would, checks that the
+# programs, the launcher and the account file type work on the installed
+# system, and removes the package again so the machine is left as it was.
+# Prints one PASS or FAIL line per check; exits non-zero when any check fails.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+sudo_cmd=()
+if [ "$(id -u)" -ne 0 ]; then
+  sudo_cmd=(sudo)
+fi
+apt_get() {
+  "${sudo_cmd[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -y -qq "$@"
+}
+
+scripts/install-deps.sh
+
+build=build/package
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+  -DLB_BUILD_GUI=ON -DLB_BUILD_TESTS=OFF -DLB_BUILD_BENCH=OFF -DLB_BUILD_FUZZ=OFF >/dev/null
+cmake --build "$build" -j2
+rm -f "$build"/lockerbook_*.deb
+(cd "$build" && cpack -G DEB >/dev/null)
+
+failures=0
+pass() { echo "PASS: $1"; }
+fail() {
+  echo "FAIL: $1${2:+ ($2)}"
+  failures=$((failures + 1))
+}
+# check NAME COMMAND...: one line for a command that succeeds or not.
+check() {
+  local name=$1
+  shift
+  if "$@"; then pass "$name"; else fail "$name"; fi
+}
+
+deb="$build/lockerbook_5.51_$(dpkg --print-architecture).deb"
+check "package file is named $(basename "$deb")" test -f "$deb"
+
+work=$(mktemp -d)
+installed=false
+remove_package() {
+  if $installed; then
+    apt_get remove lockerbook >/dev/null || true
+    installed=false
+  fi
+}
+trap 'remove_package; rm -rf "$work"' EXIT
+
+if apt_get install "./$deb" >"$work/install.log" 2>&1; then
+  installed=true
+  pass "package installs with apt-get"
+else
+  cat "$work/install.log"
+  fail "package installs with apt-get"
+  echo "FAIL: package check ($failures failed)"
+  exit 1
+fi
+
+# The programs, from the PATH as a user would start them.
+check "lockerbook is on the PATH" test "$(command -v lockerbook)" = /usr/bin/lockerbook
+libraries_found() { ! ldd "$1" | grep -q 'not found'; }
+check "lockerbook finds all its libraries" libraries_found /usr/bin/lockerbook
+set +e
+usage=$(lockerbook-cli </dev/null 2>&1)
+status=$?
+set -e
+if [ "$status" -eq 1 ] && [ -n "$usage" ]; then
+  pass "lockerbook-cli without arguments exits 1 with: $(head -n 1 <<<"$usage")"
+else
+  fail "lockerbook-cli without arguments exits 1 with a usage text" "exit $status"
+fi
+
+# The launcher and the icon.
+desktop=/usr/share/applications/lockerbook.desktop
+check "desktop-file-validate accepts $desktop" desktop-file-validate "$desktop"
+check "the scalable icon is installed" test -f /usr/share/icons/hicolor/scalable/apps/lockerbook.svg
+for size in 16 22 24 32 48 64 128 256; do
+  png=/usr/share/icons/hicolor/${size}x${size}/apps/lockerbook.png
+  if [ -f "$png" ] && file "$png" | grep -q "PNG image data, $size x $size"; then
+    pass "the ${size}x${size} icon is installed"
+  else
+    fail "the ${size}x${size} icon is installed"
+  fi
+done
+
+# The file type: registered by the shared-mime-info and desktop-file-utils triggers.
+check "the shared MIME database knows application/x-lockerbook" \
+  test -f /usr/share/mime/application/x-lockerbook.xml
+check "the launcher is listed for application/x-lockerbook" \
+  grep -q '^application/x-lockerbook=.*lockerbook\.desktop' /usr/share/applications/mimeinfo.cache
+
+printf '%s\n%s\n' 'check-password' \
+  '{"accounts":[{"name":"Mail","user":"me","password":"pw","url":"","notes":""}]}' |
+  lockerbook-cli create "$work/saved.lockbk" || true
+check "lockerbook-cli create writes an account file" test -s "$work/saved.lockbk"
+cp "$work/saved.lockbk" "$work/saved"
+printf 'Lockerbook\r\nSaved by an earlier version\r\n\r\nNumber Of Accounts: 0\r\n\r\n' \
+  >"$work/old.lockbk"
+cp "$work/old.lockbk" "$work/old"
+
+# Without a desktop session xdg-mime asks `mimetype`, which reads the shared MIME
+# database; a bare environment keeps a desktop or a user's own database out of it.
+for name in saved.lockbk saved old.lockbk old; do
+  type=$(env -i PATH=/usr/bin:/bin HOME="$work" xdg-mime query filetype "$work/$name" || true)
+  if [ "$type" = application/x-lockerbook ]; then
+    pass "xdg-mime names application/x-lockerbook for $name"
+  else
+    fail "xdg-mime names application/x-lockerbook for $name" "got '$type'"
+  fi
+done
+
+# Leave the machine as it was.
+apt_get remove lockerbook >/dev/null
+installed=false
+check "package removes cleanly" test ! -e /usr/bin/lockerbook-cli
+
+if [ "$failures" -eq 0 ]; then
+  echo "PASS: package check"
+else
+  echo "FAIL: package check ($failures failed)"
+  exit 1
+fi
