@@ -36,7 +36,10 @@ public:
 
     void text(std::string_view& out) {
         std::uint16_t shortLength = 0;
-        if (!ok() || !in_.u16(shortLength)) {
+        if (!ok()) {
+            return;
+        }
+        if (!in_.u16(shortLength)) {
             return fail(ProgramError::FileEndsEarly);
         }
         std::uint32_t length = shortLength;
@@ -70,7 +73,10 @@ public:
     void numberList(std::string_view& elements, std::uint32_t& count) {
         std::uint16_t dimensions = 0;
         std::uint32_t lowerBound = 0;
-        if (!ok() || !in_.u16(dimensions) || !in_.u32(count) || !in_.u32(lowerBound)) {
+        if (!ok()) {
+            return;
+        }
+        if (!in_.u16(dimensions) || !in_.u32(count) || !in_.u32(lowerBound)) {
             return fail(ProgramError::FileEndsEarly);
         }
         if (dimensions != 1) {
