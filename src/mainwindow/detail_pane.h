@@ -1,0 +1,44 @@
+#pragma once
+// picView, the detail pane: the shown account's five fields and the buttons
+// beneath them. The controls sit at fixed positions; layOut only sets the
+// widths, the notes box's height and the button panel, for the pane's size.
+
+#include "mainwindow/detail_text_limit.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QWidget>
+
+namespace lb {
+
+class DetailPane : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit DetailPane(QWidget* parent = nullptr);
+
+    // Places the controls for an inner width and height of the pane.
+    void layOut(int innerWidth, int innerHeight);
+
+    QLineEdit* txtViewAccountName;
+    QLineEdit* txtViewUserName;
+    QLineEdit* txtViewPassword;
+    QLineEdit* txtViewURL;
+    NotesEdit* txtViewNotes;
+    QPushButton* cmdViewGoURL;
+    QWidget* picViewButtons;
+    QPushButton* cmdViewCopyPassword;
+    QPushButton* cmdViewCopyUserName;
+    QPushButton* cmdViewCopyURL;
+    QPushButton* cmdViewRandomPassword;
+
+    // In tab order.
+    QList<QWidget*> textBoxes() const;
+    QList<QPushButton*> buttons() const;
+
+    // Draws the password box as asterisks, or as typed.
+    void setPasswordMasked(bool masked);
+};
+
+} // namespace lb

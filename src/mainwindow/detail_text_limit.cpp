@@ -1,0 +1,91 @@
+#include "mainwindow/detail_text_limit.h"
+
+#include "store/ansi_text.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMimeData>
+
+namespace lb {
+
+DetailTextValidator::DetailTextValidator(QLineEdit* box) : QValidator(box), box_(box) {}
+
+QValidator::State DetailTextValidator::validate(QString& input, int& /*pos*/) const {
+    if (!isStorable(input)) {
+        return Invalid;
+    }
+    // box_->text() is still the text before the edit.
+    if (input.size() > kMaxTypedLength && input.size() > box_->text().size()) {
+        return Invalid;
+    }
+    return Acceptable;
+}
+
+NotesEdit::NotesEdit(QWidget* parent) : QPlainTextEdit(parent) {}
+
+void NotesEdit::setStoredText(const QString& text) {
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    setPlainText(shown);
+}
+
+QString NotesEdit::storedText() const {
+    QString text = toPlainText();
+    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return text;
+}
+
+bool NotesEdit::accepts(const QString& inserted) const {
+    if (!isStorable(inserted)) {
+        return false;
+    }
+    const QTextCursor cursor = textCursor();
+    const qsizetype selected = cursor.selectionEnd() - cursor.selectionStart();
+    // Counted as stored, so a line break counts as the two characters it takes in the file.
+    const qsizetype current = storedText().size();
+    const qsizetype added = inserted.size() + inserted.count(QLatin1Char('\n'));
+    const qsizetype after = current - selected + added;
+    return after <= kMaxTypedLength || after <= current;
+}
+
+void NotesEdit::keyPressEvent(QKeyEvent* event) {
+    QString typed = event->text();
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        typed = QStringLiteral("\n");
+    }
+    const bool inserts =
+        typed == QStringLiteral("\n") || (!typed.isEmpty() && typed.at(0).isPrint());
+    if (inserts && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) &&
+        !accepts(typed)) {
+        event->accept();
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+void NotesEdit::inputMethodEvent(QInputMethodEvent* event) {
+    if (!event->commitString().isEmpty() && !accepts(event->commitString())) {
+        event->accept();
+        return;
+    }
+    QPlainTextEdit::inputMethodEvent(event);
+}
+
+bool NotesEdit::canInsertFromMimeData(const QMimeData* source) const {
+    return source->hasText() && QPlainTextEdit::canInsertFromMimeData(source);
+}
+
+void NotesEdit::insertFromMimeData(const QMimeData* source) {
+    if (!source->hasText()) {
+        return;
+    }
+    QString text = source->text();
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    if (!accepts(text)) {
+        return;
+    }
+    textCursor().insertText(text);
+}
+
+} // namespace lb

@@ -1,0 +1,49 @@
+#pragma once
+// The detail pane's boxes take at most 500 typed characters, and only
+// characters an account file can keep. Text the program sets (from a file) is
+// shown whole, however long: only typing and pasting are limited.
+
+#include <QPlainTextEdit>
+#include <QValidator>
+
+class QLineEdit;
+
+namespace lb {
+
+inline constexpr int kMaxTypedLength = 500;
+
+// For a one-line box: refuses an edit that would make the text longer than
+// the limit (unless it was longer already and the edit shortens it) or that
+// holds a character the file cannot keep.
+class DetailTextValidator : public QValidator {
+public:
+    explicit DetailTextValidator(QLineEdit* box);
+    State validate(QString& input, int& pos) const override;
+
+private:
+    QLineEdit* box_;
+};
+
+// The multi-line notes box with the same rules. Line breaks are shown as the
+// box's own and stored as CR LF, the account file's line break.
+class NotesEdit : public QPlainTextEdit {
+    Q_OBJECT
+
+public:
+    explicit NotesEdit(QWidget* parent = nullptr);
+
+    // Stored text (CR LF line breaks) to and from the box.
+    void setStoredText(const QString& text);
+    QString storedText() const;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    bool canInsertFromMimeData(const QMimeData* source) const override;
+    void insertFromMimeData(const QMimeData* source) override;
+
+private:
+    bool accepts(const QString& inserted) const;
+};
+
+} // namespace lb

@@ -1,0 +1,415 @@
+#include "mainwindow/frm_main.h"
+
+#include "about/help.h"
+#include "shell/artwork.h"
+#include "shell/message_box.h"
+#include "shell/settings.h"
+#include "shell/texts.h"
+#include "shell/twips.h"
+#include "store/ansi_text.h"
+#include "tools/clipboard.h"
+#include "tools/copy_commands.h"
+#include "tools/random_password.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDate>
+#include <QHeaderView>
+#include <QLocale>
+#include <QMenuBar>
+
+namespace lb {
+
+FrmMain::FrmMain(QWidget* parent) : QMainWindow(parent) {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(texts::kAppName);
+    model_.setIcons(artwork::icon(QStringLiteral("account")),
+                    artwork::icon(QStringLiteral("sortup")),
+                    artwork::icon(QStringLiteral("sortdown")));
+    buildClientArea();
+    buildToolbar();
+    buildMenus();
+    connectDetailPane();
+    resize(qRound(twipsToPixels(this, kDesignedClientWidthTwips)),
+           qRound(twipsToPixels(this, kDesignedClientHeightTwips)) +
+               menuBar()->sizeHint().height());
+    Form_Load();
+}
+
+FrmMain::~FrmMain() = default;
+
+void FrmMain::buildClientArea() {
+    client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    setCentralWidget(client);
+
+    shpAccounts = new QFrame(client);
+    shpAccounts->setObjectName(QStringLiteral("shpAccounts"));
+    shpAccounts->setFrameShape(QFrame::Box);
+    shpAccounts->setLineWidth(1);
+    QPalette outline = shpAccounts->palette();
+    outline.setColor(QPalette::WindowText, outline.color(QPalette::Dark));
+    shpAccounts->setPalette(outline);
+
+    tbToolbar = new QToolBar(client);
+    tbToolbar->setObjectName(QStringLiteral("tbToolbar"));
+    tbToolbar->setAccessibleName(QStringLiteral("Toolbar"));
+
+    picView = new DetailPane(client);
+
+    picSeperator = new SplitterBar(client);
+    picSeperator->setObjectName(QStringLiteral("picSeperator"));
+    picSeperator->setGeometry(203, 0, 5, 100);
+
+    sbStatus = new QStatusBar(client);
+    sbStatus->setObjectName(QStringLiteral("sbStatus"));
+    sbStatus->setSizeGripEnabled(false);
+    statusLabel_ = new QLabel(sbStatus);
+    statusLabel_->setObjectName(QStringLiteral("sbStatusText"));
+    statusLabel_->setAccessibleName(QStringLiteral("Status"));
+    sbStatus->addWidget(statusLabel_, 1);
+
+    lstAccounts = new QTreeView(client);
+    lstAccounts->setObjectName(QStringLiteral("lstAccounts"));
+    lstAccounts->setAccessibleName(QStringLiteral("Accounts"));
+    lstAccounts->setModel(&model_);
+    lstAccounts->setRootIsDecorated(false);
+    lstAccounts->setItemsExpandable(false);
+    lstAccounts->setUniformRowHeights(true);
+    lstAccounts->setAllColumnsShowFocus(true);
+    lstAccounts->setSelectionMode(QAbstractItemView::SingleSelection);
+    lstAccounts->setSelectionBehavior(QAbstractItemView::SelectRows);
+    lstAccounts->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lstAccounts->setFrameShape(QFrame::NoFrame);
+    lstAccounts->setIconSize(QSize(16, 16));
+    lstAccounts->header()->setSectionsClickable(true);
+    lstAccounts->header()->setSectionsMovable(false);
+    lstAccounts->header()->setStretchLastSection(false);
+    lstAccounts->header()->setSectionResizeMode(QHeaderView::Interactive);
+    lstAccounts->header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    connect(lstAccounts->header(), &QHeaderView::sectionClicked, this,
+            [this](int column) { model_.columnClicked(column); });
+    connect(lstAccounts->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+                if (current.isValid()) {
+                    lstAccounts_ItemClick(current.row());
+                }
+            });
+    connect(lstAccounts, &QTreeView::clicked, this, [this](const QModelIndex& index) {
+        if (index.isValid() && index.row() == model_.viewingRow()) {
+            lstAccounts_ItemClick(index.row());
+        }
+    });
+
+    picSlideLine = new QWidget(client);
+    picSlideLine->setObjectName(QStringLiteral("picSlideLine"));
+    picSlideLine->setAutoFillBackground(true);
+    QPalette shadow = picSlideLine->palette();
+    shadow.setColor(QPalette::Window, shadow.color(QPalette::Dark));
+    picSlideLine->setPalette(shadow);
+    picSlideLine->hide();
+
+    connect(picSeperator, &SplitterBar::pressed, this, &FrmMain::picSeperator_MouseDown);
+    connect(picSeperator, &SplitterBar::moved, this, &FrmMain::picSeperator_MouseMove);
+    connect(picSeperator, &SplitterBar::released, this, &FrmMain::picSeperator_MouseUp);
+
+    // Stacking from the bottom: the rectangle, the toolbar, the detail pane,
+    // the splitter, the status bar, the list, the guide line.
+    for (QWidget* w : std::initializer_list<QWidget*>{shpAccounts, tbToolbar, picView, picSeperator,
+                                                      sbStatus, lstAccounts, picSlideLine}) {
+        w->raise();
+    }
+    setTabOrder(lstAccounts, picView->txtViewAccountName);
+}
+
+void FrmMain::connectDetailPane() {
+    for (QWidget* box : picView->textBoxes()) {
+        box->installEventFilter(this);
+    }
+    for (QLineEdit* box : {picView->txtViewAccountName, picView->txtViewUserName,
+                           picView->txtViewPassword, picView->txtViewURL}) {
+        connect(box, &QLineEdit::textChanged, this, [this, box] { writeBack(box); });
+    }
+    connect(picView->txtViewNotes, &QPlainTextEdit::textChanged, this,
+            [this] { writeBack(picView->txtViewNotes); });
+
+    connect(picView->cmdViewCopyUserName, &QPushButton::clicked, this,
+            [this] { CopyUserNameOrUrl(*this, picView->txtViewUserName->text()); });
+    connect(picView->cmdViewCopyURL, &QPushButton::clicked, this,
+            [this] { CopyUserNameOrUrl(*this, picView->txtViewURL->text()); });
+    connect(picView->cmdViewCopyPassword, &QPushButton::clicked, this,
+            [this] { CopyPassword(*this, picView->txtViewPassword->text()); });
+    connect(picView->cmdViewRandomPassword, &QPushButton::clicked, this, [this] {
+        picView->txtViewPassword->setText(QString::fromStdString(RandomPassword()));
+    });
+    connect(picView->cmdViewGoURL, &QPushButton::clicked, this,
+            [this] { GoToUrl(picView->txtViewURL->text()); });
+}
+
+bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn) {
+        SelectAllText(qobject_cast<QWidget*>(watched));
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void FrmMain::Form_Load() {
+    Loading = true;
+    // Each value that is missing or not a number leaves the designed value.
+    auto restore = [](const QString& key, double current) {
+        const QString text =
+            settings::GetSetting(settings::kWindow, key, settings::numberText(current));
+        return settings::toNumber(text).value_or(current);
+    };
+    const double tpp = twipsPerPixel(this);
+    const double left = restore(QStringLiteral("Left"), x() * tpp);
+    const double top = restore(QStringLiteral("Top"), y() * tpp);
+    const double width = restore(QStringLiteral("Width"), this->width() * tpp);
+    const double height = restore(QStringLiteral("Height"), this->height() * tpp);
+    const bool placed =
+        settings::GetSetting(settings::kWindow, QStringLiteral("Left"), {}) != QString() ||
+        settings::GetSetting(settings::kWindow, QStringLiteral("Top"), {}) != QString();
+    if (placed) {
+        move(qRound(left / tpp), qRound(top / tpp));
+    }
+    resize(std::max(1, static_cast<int>(std::lround(width / tpp))),
+           std::max(1, static_cast<int>(std::lround(height / tpp))));
+    SplitPercentage = settings::toNumber(settings::GetSetting(settings::kWindow,
+                                                              QStringLiteral("SplitPercentage"),
+                                                              QStringLiteral("33")))
+                          .value_or(0);
+    Loading = false;
+    Form_Resize();
+}
+
+void FrmMain::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    Form_Resize();
+}
+
+void FrmMain::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    recordNormalGeometry();
+}
+
+// ---- status bar and busy state -------------------------------------------------------------
+
+void FrmMain::SetStatusText(const QString& text) {
+    statusLabel_->setText(text);
+}
+
+QString FrmMain::statusText() const {
+    return statusLabel_->text();
+}
+
+void FrmMain::BeginBusy() {
+    setEnabled(false);
+    if (!busy_) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        busy_ = true;
+    }
+}
+
+void FrmMain::EndBusy() {
+    setEnabled(true);
+    SetStatusText(QString());
+    if (busy_) {
+        QApplication::restoreOverrideCursor();
+        busy_ = false;
+    }
+}
+
+// ---- detail pane ---------------------------------------------------------------------------
+
+void FrmMain::SelectAllText(QWidget* box) {
+    if (auto* line = qobject_cast<QLineEdit*>(box)) {
+        line->selectAll();
+    } else if (auto* notes = qobject_cast<QPlainTextEdit*>(box)) {
+        notes->selectAll();
+    }
+}
+
+void FrmMain::ClearDetailView() {
+    model_.setViewingRow(-1);
+    for (QWidget* box : picView->textBoxes()) {
+        box->setEnabled(false);
+    }
+    picView->txtViewAccountName->clear();
+    picView->txtViewUserName->clear();
+    picView->txtViewPassword->clear();
+    picView->txtViewURL->clear();
+    picView->txtViewNotes->clear();
+    for (QPushButton* b : picView->buttons()) {
+        b->setEnabled(false);
+    }
+    toolbar_.value(QStringLiteral("remove"))->setEnabled(false);
+}
+
+void FrmMain::EnableDetailView() {
+    for (QWidget* box : picView->textBoxes()) {
+        box->setEnabled(true);
+    }
+    for (QPushButton* b : picView->buttons()) {
+        b->setEnabled(true);
+    }
+    toolbar_.value(QStringLiteral("remove"))->setEnabled(true);
+}
+
+void FrmMain::lstAccounts_ItemClick(int row) {
+    if (row < 0 || row >= model_.size()) {
+        return;
+    }
+    EnableDetailView();
+    // Nothing is shown while the boxes are filled, so filling writes nothing back.
+    model_.setViewingRow(-1);
+    const Account& a = model_.account(row);
+    picView->txtViewAccountName->setText(toQString(a.name));
+    picView->txtViewUserName->setText(toQString(a.user));
+    picView->txtViewPassword->setText(toQString(a.password));
+    picView->txtViewURL->setText(toQString(a.url));
+    picView->txtViewNotes->setStoredText(toQString(a.notes));
+    SelectAllText(picView->txtViewAccountName);
+    model_.setViewingRow(row);
+}
+
+void FrmMain::ShowAccount(int row) {
+    if (row < 0 || row >= model_.size()) {
+        return;
+    }
+    const QModelIndex index = model_.index(row, 0);
+    {
+        // Selecting must not show the account twice.
+        const QSignalBlocker block(lstAccounts->selectionModel());
+        lstAccounts->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
+                                                                  QItemSelectionModel::Rows);
+    }
+    lstAccounts->viewport()->update();
+    lstAccounts->scrollTo(index);
+    lstAccounts_ItemClick(row);
+}
+
+void FrmMain::writeBack(QWidget* box) {
+    const int row = model_.viewingRow();
+    if (row < 0) {
+        return;
+    }
+    QString text;
+    Field field = Field::AccountName;
+    if (box == picView->txtViewNotes) {
+        text = picView->txtViewNotes->storedText();
+        field = Field::Notes;
+    } else {
+        text = static_cast<QLineEdit*>(box)->text();
+        if (box == picView->txtViewUserName) {
+            field = Field::UserName;
+        } else if (box == picView->txtViewPassword) {
+            field = Field::Password;
+        } else if (box == picView->txtViewURL) {
+            field = Field::Url;
+        }
+    }
+    // The boxes refuse what the file cannot hold, so this conversion only
+    // fails for text no person could have typed; it is then not stored.
+    if (auto bytes = toAnsi(text)) {
+        model_.setField(row, field, std::move(*bytes));
+        file_.FileSaved = false;
+    }
+}
+
+// ---- the account store ---------------------------------------------------------------------
+
+void FrmMain::NewFile() {
+    if (!QuerySave()) {
+        return;
+    }
+    model_.setViewingRow(-1);
+    model_.replaceAll({});
+    file_.CurrentFileName.clear();
+    file_.CurrentPassword.clear();
+    file_.FileSaved = true;
+    ClearDetailView();
+}
+
+void FrmMain::AddAccount() {
+    if (model_.size() >= kMaxAccounts) {
+        ui::showInformation(this, texts::kAppName,
+                            QStringLiteral("You already have the maximum allowed number of "
+                                           "accounts. Create a new file if you have more "
+                                           "accounts that you need to store."));
+        return;
+    }
+    ++file_.NewAccountCounter;
+    Account account;
+    account.name = "New Account " + std::to_string(file_.NewAccountCounter);
+    const QString today = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+    account.notes =
+        "Added " + toAnsi(today).value_or(QDate::currentDate().toString(Qt::ISODate).toStdString());
+    const int row = model_.append(std::move(account));
+    ShowAccount(row);
+}
+
+void FrmMain::mnuAccountsRemove_Click() {
+    const QModelIndex current = lstAccounts->currentIndex();
+    // With nothing selected there is nothing to remove.
+    if (!current.isValid() || !lstAccounts->selectionModel()->isRowSelected(current.row())) {
+        return;
+    }
+    const int row = current.row();
+    {
+        const QSignalBlocker block(lstAccounts->selectionModel());
+        model_.removeAt(row);
+    }
+    if (model_.size() > 0) {
+        ShowAccount(std::min(row, model_.size() - 1));
+    } else {
+        model_.setViewingRow(-1);
+        ClearDetailView();
+    }
+    file_.FileSaved = false;
+}
+
+// ---- shut-down -----------------------------------------------------------------------------
+
+void FrmMain::closeEvent(QCloseEvent* event) {
+    if (!QuerySave()) {
+        event->ignore();
+        return;
+    }
+    storeWindowSettings();
+    hide();
+    // ExitCleanup: only exactly "Yes" keeps the clipboard from being emptied.
+    if (settings::optionOn(settings::kClearClipboardOnExit, true)) {
+        ClearClipboard();
+    }
+    event->accept();
+    emit unloaded();
+}
+
+void FrmMain::storeWindowSettings() {
+    const double tpp = twipsPerPixel(this);
+    const bool maximized = isMaximized();
+    const double top = maximized ? NormalTop : y() * tpp;
+    const double left = maximized ? NormalLeft : x() * tpp;
+    const double height = maximized ? NormalHeight : this->height() * tpp;
+    const double width = maximized ? NormalWidth : this->width() * tpp;
+    settings::SaveSetting(settings::kWindow, QStringLiteral("Top"), settings::numberText(top));
+    settings::SaveSetting(settings::kWindow, QStringLiteral("Left"), settings::numberText(left));
+    settings::SaveSetting(settings::kWindow, QStringLiteral("Height"),
+                          settings::numberText(height));
+    settings::SaveSetting(settings::kWindow, QStringLiteral("Width"), settings::numberText(width));
+    settings::SaveSetting(settings::kWindow, QStringLiteral("SplitPercentage"),
+                          settings::numberText(SplitPercentage));
+}
+
+void FrmMain::recordNormalGeometry() {
+    if (isMaximized()) {
+        return;
+    }
+    const double tpp = twipsPerPixel(this);
+    NormalTop = y() * tpp;
+    NormalLeft = x() * tpp;
+    NormalHeight = height() * tpp;
+    NormalWidth = width() * tpp;
+}
+
+} // namespace lb
