@@ -1,0 +1,21 @@
+#pragma once
+// Reading an account file of either format for a lockerbook-cli command, with
+// the same refusals as the window program: on failure the message goes to
+// standard error and the exit status tells the kind of failure.
+
+#include "cli/exit_status.h"
+#include "store/account.h"
+
+#include <string_view>
+#include <vector>
+
+namespace lb::cli {
+
+// path as given on the command line; password as Windows-1252 bytes.
+ExitStatus loadAccountFile(const char* path, std::string_view password,
+                           std::vector<Account>& accounts);
+
+// "There was an unexpected error (number N, description) while <doing>." on standard error.
+void reportUnexpectedError(int number, const std::string& description, const char* doing);
+
+} // namespace lb::cli
