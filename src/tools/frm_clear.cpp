@@ -1,0 +1,93 @@
+#include "tools/frm_clear.h"
+
+#include "shell/message_box.h"
+#include "shell/settings.h"
+#include "shell/texts.h"
+#include "shell/twips.h"
+#include "tools/clipboard.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QRect>
+#include <cmath>
+
+namespace lb {
+namespace {
+
+const QString kPromptText =
+    QStringLiteral("Copy the password into the application or website and then click Ok to clear "
+                   "the Windows clipboard. Never leave your password on the clipboard.");
+const QString kNoMorePromptText =
+    QStringLiteral("From now on, the clipboard will not be cleared after you have copied "
+                   "passwords to it. You can enable this prompt at any time through the options "
+                   "window.");
+
+// The prompt's designed layout, in twips.
+constexpr QRect kLabelTwips{60, 120, 3555, 675};
+constexpr QRect kOkTwips{180, 960, 3315, 435};
+constexpr QRect kCancelTwips{180, 1500, 3315, 435};
+constexpr QRect kCheckTwips{180, 2100, 3255, 255};
+constexpr QSize kClientTwips{3675, 2505};
+
+QRect toPixels(const QWidget* w, const QRect& twips) {
+    const auto px = [w](int t) { return static_cast<int>(std::lround(twipsToPixels(w, t))); };
+    return QRect(px(twips.x()), px(twips.y()), px(twips.width()), px(twips.height()));
+}
+
+} // namespace
+
+FrmClear::FrmClear(QWidget* mainWindow)
+    : QDialog(mainWindow,
+              Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      lblPrompt(new QLabel(kPromptText, this)),
+      cmdOk(new QPushButton(QStringLiteral("&Ok, clear the clipboard"), this)),
+      cmdCancel(new QPushButton(QStringLiteral("&No, don't clear the clipboard"), this)),
+      chkDontShowWindow(new QCheckBox(QStringLiteral("&Don't show this window again?"), this)) {
+    setObjectName(QStringLiteral("frmClear"));
+    setWindowTitle(QStringLiteral("Clear clipboard"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    lblPrompt->setObjectName(QStringLiteral("lblPrompt"));
+    cmdOk->setObjectName(QStringLiteral("cmdOk"));
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    chkDontShowWindow->setObjectName(QStringLiteral("chkDontShowWindow"));
+
+    lblPrompt->setWordWrap(true);
+    lblPrompt->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblPrompt->setGeometry(toPixels(this, kLabelTwips));
+    cmdOk->setGeometry(toPixels(this, kOkTwips));
+    cmdCancel->setGeometry(toPixels(this, kCancelTwips));
+    chkDontShowWindow->setGeometry(toPixels(this, kCheckTwips));
+    setFixedSize(toPixels(this, QRect(QPoint(0, 0), kClientTwips)).size());
+
+    connect(cmdOk, &QPushButton::clicked, this, &FrmClear::cmdOk_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void FrmClear::cmdOk_Click() {
+    ClearClipboard();
+    accept();
+}
+
+void FrmClear::done(int result) {
+    const bool dontShowAgain = chkDontShowWindow->checkState() != Qt::Unchecked;
+    if (dontShowAgain) {
+        ui::showInformation(this, texts::kAppName, kNoMorePromptText);
+    }
+    settings::saveOption(settings::kCopyPasswordWarning, !dontShowAgain);
+    QDialog::done(result);
+}
+
+void ShowClearPrompt(QWidget* mainWindow) {
+    static QPointer<FrmClear> shown;
+    // A prompt that has closed may wait a moment for its deletion; it does not count.
+    if (shown.isNull() || !shown->isVisible()) {
+        shown = new FrmClear(mainWindow);
+    }
+    shown->show();
+    shown->raise();
+    shown->activateWindow();
+}
+
+} // namespace lb

@@ -1,0 +1,43 @@
+#pragma once
+// Small helpers for driving the dialogs as a person would.
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QStyleOptionButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace lb::test {
+
+// A click on the check box's own square, wherever the style draws it.
+inline void clickCheckBox(QCheckBox* box) {
+    QStyleOptionButton option;
+    option.initFrom(box);
+    const QRect square = box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box);
+    QTest::mouseClick(box, Qt::LeftButton, {}, square.center());
+}
+
+// Runs `act` on the modal dialog that the next call opens, then closes that
+// dialog if `act` left it open, so the call returns whatever `act` asserted.
+inline void whenModalOpens(std::function<void(QWidget*)> act) {
+    QTimer::singleShot(0, [act = std::move(act)] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (dialog == nullptr) {
+            ADD_FAILURE() << "no modal dialog opened";
+            return;
+        }
+        act(dialog);
+        if (QApplication::activeModalWidget() == dialog) {
+            dialog->close();
+        }
+    });
+}
+
+inline QClipboard* clipboard() {
+    return QGuiApplication::clipboard();
+}
+
+} // namespace lb::test
