@@ -15,5 +15,7 @@ using Arguments = std::vector<std::string>;
 ExitStatus runDump(const Arguments& arguments);
 // create FILE: writes FILE in the current format from the JSON on standard input.
 ExitStatus runCreate(const Arguments& arguments);
+// export FILE FORMAT OUT: writes OUT in the Export dialog's format FORMAT (1 to 5).
+ExitStatus runExport(const Arguments& arguments);
 
 } // namespace lb::cli

@@ -22,6 +22,7 @@ struct Command {
 constexpr Command kCommands[] = {
     {"dump", "FILE", 1, lb::cli::runDump},
     {"create", "FILE", 1, lb::cli::runCreate},
+    {"export", "FILE FORMAT OUT", 3, lb::cli::runExport},
 };
 
 ExitStatus usage() {

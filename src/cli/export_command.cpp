@@ -1,0 +1,49 @@
+#include "cli/commands.h"
+#include "cli/load_accounts.h"
+#include "cli/standard_input.h"
+#include "output/export_writer.h"
+#include "store/safe_file.h"
+
+#include <QFile>
+#include <cstdio>
+
+namespace lb::cli {
+namespace {
+
+// The format as the Export dialog numbers its file types: one digit, 1 to 5.
+std::optional<ExportFormat> parseFormat(const std::string& text) {
+    if (text.size() != 1 || text[0] < '0' || text[0] > '9') {
+        return std::nullopt;
+    }
+    return exportFormatFromNumber(text[0] - '0');
+}
+
+} // namespace
+
+ExitStatus runExport(const Arguments& arguments) {
+    const std::optional<ExportFormat> format = parseFormat(arguments[1]);
+    if (!format) {
+        std::fprintf(stderr, "FORMAT is 1 (HTML), 2 (formatted text), 3 (tab-separated), "
+                             "4 (comma-separated) or 5 (CSV).\n");
+        return ExitStatus::Usage;
+    }
+    StandardInput input;
+    if (const ExitStatus status = readStandardInput(input); status != ExitStatus::Success) {
+        return status;
+    }
+    std::vector<Account> accounts;
+    if (const ExitStatus status = loadAccountFile(arguments[0].c_str(), input.password, accounts);
+        status != ExitStatus::Success) {
+        return status;
+    }
+    // Every password is in clear in the file: new files are for the owner
+    // only, and a failed write keeps any earlier file whole.
+    if (const auto failure = writeFileSafely(QFile::decodeName(arguments[2].c_str()),
+                                             exportBytes(accounts, *format))) {
+        reportUnexpectedError(failure->number, failure->description, "exporting");
+        return ExitStatus::Damaged;
+    }
+    return ExitStatus::Success;
+}
+
+} // namespace lb::cli
