@@ -21,6 +21,7 @@ constexpr QSize kBannerSize{429, 187};
 constexpr QSize kImageSize{150, 150};
 constexpr QPoint kImagePos{12, 18};
 constexpr int kTextLeft = 176;
+constexpr int kLinksBottom = 150;
 constexpr int kMargin = 8;
 
 const QColor kWhite(255, 255, 255);
@@ -84,12 +85,11 @@ FrmAbout::FrmAbout(QWidget* mainWindow)
     Image->setGeometry(QRect(kImagePos, kImageSize));
     Image->setPixmap(artwork::icon(QStringLiteral("about-image")).pixmap(kImageSize));
 
-    // Name and version at the top right of the picture, the links level with
-    // the bottom of the picture.
+    // Name and version at the top right of the picture, the links above the
+    // wave that runs along the banner's bottom edge.
     lblApplicationName->move(kTextLeft, kImagePos.y() + 6);
     lblVersion->move(kTextLeft, lblApplicationName->geometry().bottom() + 4);
-    const int imageBottom = kImagePos.y() + kImageSize.height();
-    lblEMail->move(kTextLeft, imageBottom - lblEMail->height());
+    lblEMail->move(kTextLeft, kLinksBottom - lblEMail->height());
     lblWebsite->move(kTextLeft, lblEMail->y() - lblWebsite->height() - 4);
 
     const QSize okSize = cmdOk->sizeHint().expandedTo(QSize(75, 23));

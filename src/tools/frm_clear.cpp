@@ -11,6 +11,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRect>
+#include <algorithm>
 #include <cmath>
 
 namespace lb {
@@ -55,11 +56,20 @@ FrmClear::FrmClear(QWidget* mainWindow)
 
     lblPrompt->setWordWrap(true);
     lblPrompt->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblPrompt->setGeometry(toPixels(this, kLabelTwips));
-    cmdOk->setGeometry(toPixels(this, kOkTwips));
-    cmdCancel->setGeometry(toPixels(this, kCancelTwips));
-    chkDontShowWindow->setGeometry(toPixels(this, kCheckTwips));
-    setFixedSize(toPixels(this, QRect(QPoint(0, 0), kClientTwips)).size());
+    // The design's sizes assume a small 8-point system font. A larger font
+    // gets the room its wrapped prompt needs, and the controls below move down
+    // by as much, so no line of the prompt is cut off.
+    const QRect label = toPixels(this, kLabelTwips);
+    const int extra = std::max(0, lblPrompt->heightForWidth(label.width()) - label.height());
+    lblPrompt->setGeometry(label.adjusted(0, 0, 0, extra));
+    cmdOk->setGeometry(toPixels(this, kOkTwips).translated(0, extra));
+    cmdCancel->setGeometry(toPixels(this, kCancelTwips).translated(0, extra));
+    const QRect check = toPixels(this, kCheckTwips).translated(0, extra);
+    chkDontShowWindow->setGeometry(
+        check.adjusted(0, 0, std::max(0, chkDontShowWindow->sizeHint().width() - check.width()),
+                       std::max(0, chkDontShowWindow->sizeHint().height() - check.height())));
+    const QSize client = toPixels(this, QRect(QPoint(0, 0), kClientTwips)).size();
+    setFixedSize(client.width(), client.height() + extra);
 
     connect(cmdOk, &QPushButton::clicked, this, &FrmClear::cmdOk_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);

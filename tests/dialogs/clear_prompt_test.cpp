@@ -79,6 +79,11 @@ TEST_F(ClearPrompt, ShowsItsDesignedTextsAndSize) {
 
     const QSize designed(static_cast<int>(std::lround(twipsToPixels(prompt, 3675))),
                          static_cast<int>(std::lround(twipsToPixels(prompt, 2505))));
+    auto* label = part<QLabel>(prompt, "lblPrompt");
+    EXPECT_GE(label->height(), label->heightForWidth(label->width())) << "no line cut off";
+    EXPECT_GT(part<QPushButton>(prompt, "cmdOk")->y(), label->geometry().bottom());
+    EXPECT_GE(check->width(), check->sizeHint().width());
+    EXPECT_LE(check->geometry().bottom(), prompt->height());
     EXPECT_EQ(prompt->minimumSize(), prompt->maximumSize()); // fixed
     EXPECT_GE(prompt->width(), designed.width());
     EXPECT_GE(prompt->height(), designed.height());
