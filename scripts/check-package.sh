@@ -75,7 +75,12 @@ fi
 
 # The launcher and the icon.
 desktop=/usr/share/applications/lockerbook.desktop
-check "desktop-file-validate accepts $desktop" desktop-file-validate "$desktop"
+if validation=$(desktop-file-validate "$desktop" 2>&1); then
+  pass "desktop-file-validate accepts $desktop"
+else
+  echo "$validation"
+  fail "desktop-file-validate accepts $desktop"
+fi
 check "the scalable icon is installed" test -f /usr/share/icons/hicolor/scalable/apps/lockerbook.svg
 for size in 16 22 24 32 48 64 128 256; do
   png=/usr/share/icons/hicolor/${size}x${size}/apps/lockerbook.png
@@ -95,8 +100,12 @@ check "the launcher is listed for application/x-lockerbook" \
 printf '%s\n%s\n' 'check-password' \
   '{"accounts":[{"name":"Mail","user":"me","password":"pw","url":"","notes":""}]}' |
   lockerbook-cli create "$work/saved.lockbk" || true
-check "lockerbook-cli create writes an account file" test -s "$work/saved.lockbk"
-cp "$work/saved.lockbk" "$work/saved"
+if [ -s "$work/saved.lockbk" ]; then
+  pass "lockerbook-cli create writes an account file"
+  cp "$work/saved.lockbk" "$work/saved"
+else
+  fail "lockerbook-cli create writes an account file"
+fi
 printf 'Lockerbook\r\nSaved by an earlier version\r\n\r\nNumber Of Accounts: 0\r\n\r\n' \
   >"$work/old.lockbk"
 cp "$work/old.lockbk" "$work/old"
