@@ -97,6 +97,15 @@ check "the shared MIME database knows application/x-lockerbook" \
 check "the launcher is listed for application/x-lockerbook" \
   grep -q '^application/x-lockerbook=.*lockerbook\.desktop' /usr/share/applications/mimeinfo.cache
 
+# Without a desktop session xdg-mime asks `mimetype`, which reads the shared MIME
+# database; a bare environment keeps a desktop or a user's own settings out of it.
+default=$(env -i PATH=/usr/bin:/bin HOME="$work" xdg-mime query default application/x-lockerbook || true)
+if [ "$default" = lockerbook.desktop ]; then
+  pass "xdg-mime opens application/x-lockerbook with lockerbook.desktop"
+else
+  fail "xdg-mime opens application/x-lockerbook with lockerbook.desktop" "got '$default'"
+fi
+
 printf '%s\n%s\n' 'check-password' \
   '{"accounts":[{"name":"Mail","user":"me","password":"pw","url":"","notes":""}]}' |
   lockerbook-cli create "$work/saved.lockbk" || true
@@ -110,8 +119,6 @@ printf 'Lockerbook\r\nSaved by an earlier version\r\n\r\nNumber Of Accounts: 0\r
   >"$work/old.lockbk"
 cp "$work/old.lockbk" "$work/old"
 
-# Without a desktop session xdg-mime asks `mimetype`, which reads the shared MIME
-# database; a bare environment keeps a desktop or a user's own database out of it.
 for name in saved.lockbk saved old.lockbk old; do
   type=$(env -i PATH=/usr/bin:/bin HOME="$work" xdg-mime query filetype "$work/$name" || true)
   if [ "$type" = application/x-lockerbook ]; then
