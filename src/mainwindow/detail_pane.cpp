@@ -5,11 +5,10 @@
 namespace lb {
 namespace {
 
-QLineEdit* makeBox(QWidget* parent, const char* name, const QString& accessibleName) {
-    auto* box = new QLineEdit(parent);
+DetailLineEdit* makeBox(QWidget* parent, const char* name, const QString& accessibleName) {
+    auto* box = new DetailLineEdit(parent);
     box->setObjectName(QLatin1String(name));
     box->setAccessibleName(accessibleName);
-    box->setValidator(new DetailTextValidator(box));
     return box;
 }
 

@@ -21,10 +21,10 @@ public:
     // Places the controls for an inner width and height of the pane.
     void layOut(int innerWidth, int innerHeight);
 
-    QLineEdit* txtViewAccountName;
-    QLineEdit* txtViewUserName;
-    QLineEdit* txtViewPassword;
-    QLineEdit* txtViewURL;
+    DetailLineEdit* txtViewAccountName;
+    DetailLineEdit* txtViewUserName;
+    DetailLineEdit* txtViewPassword;
+    DetailLineEdit* txtViewURL;
     NotesEdit* txtViewNotes;
     QPushButton* cmdViewGoURL;
     QWidget* picViewButtons;

@@ -8,17 +8,31 @@
 
 namespace lb {
 
-DetailTextValidator::DetailTextValidator(QLineEdit* box) : QValidator(box), box_(box) {}
+DetailTextValidator::DetailTextValidator(QLineEdit* box) : QValidator(box) {
+    // The box has already taken the edit when it asks; remember the length it
+    // had before, whether typed or set by the program.
+    connect(box, &QLineEdit::textChanged, this,
+            [this](const QString& text) { acceptedLength_ = text.size(); });
+}
 
 QValidator::State DetailTextValidator::validate(QString& input, int& /*pos*/) const {
     if (!isStorable(input)) {
         return Invalid;
     }
-    // box_->text() is still the text before the edit.
-    if (input.size() > kMaxTypedLength && input.size() > box_->text().size()) {
+    if (input.size() > kMaxTypedLength && input.size() > acceptedLength_) {
         return Invalid;
     }
     return Acceptable;
+}
+
+DetailLineEdit::DetailLineEdit(QWidget* parent)
+    : QLineEdit(parent), validator_(new DetailTextValidator(this)) {
+    setValidator(validator_);
+}
+
+void DetailLineEdit::setStoredText(const QString& text) {
+    validator_->allowLength(text.size());
+    setText(text);
 }
 
 NotesEdit::NotesEdit(QWidget* parent) : QPlainTextEdit(parent) {}

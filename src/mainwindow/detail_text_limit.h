@@ -3,10 +3,9 @@
 // characters an account file can keep. Text the program sets (from a file) is
 // shown whole, however long: only typing and pasting are limited.
 
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QValidator>
-
-class QLineEdit;
 
 namespace lb {
 
@@ -19,9 +18,24 @@ class DetailTextValidator : public QValidator {
 public:
     explicit DetailTextValidator(QLineEdit* box);
     State validate(QString& input, int& pos) const override;
+    // Text of this length may stand, and be shortened, even past the limit.
+    void allowLength(qsizetype length) { acceptedLength_ = length; }
 
 private:
-    QLineEdit* box_;
+    qsizetype acceptedLength_ = 0;
+};
+
+// A one-line detail box. Text from a file goes in through setStoredText, so
+// that the typing limit never judges it.
+class DetailLineEdit : public QLineEdit {
+    Q_OBJECT
+
+public:
+    explicit DetailLineEdit(QWidget* parent = nullptr);
+    void setStoredText(const QString& text);
+
+private:
+    DetailTextValidator* validator_;
 };
 
 // The multi-line notes box with the same rules. Line breaks are shown as the

@@ -263,10 +263,10 @@ void FrmMain::lstAccounts_ItemClick(int row) {
     // Nothing is shown while the boxes are filled, so filling writes nothing back.
     model_.setViewingRow(-1);
     const Account& a = model_.account(row);
-    picView->txtViewAccountName->setText(toQString(a.name));
-    picView->txtViewUserName->setText(toQString(a.user));
-    picView->txtViewPassword->setText(toQString(a.password));
-    picView->txtViewURL->setText(toQString(a.url));
+    picView->txtViewAccountName->setStoredText(toQString(a.name));
+    picView->txtViewUserName->setStoredText(toQString(a.user));
+    picView->txtViewPassword->setStoredText(toQString(a.password));
+    picView->txtViewURL->setStoredText(toQString(a.url));
     picView->txtViewNotes->setStoredText(toQString(a.notes));
     SelectAllText(picView->txtViewAccountName);
     model_.setViewingRow(row);
