@@ -15,11 +15,7 @@
 namespace lb {
 namespace {
 
-template <typename Widget> Widget* part(QWidget* dialog, const char* name) {
-    auto* widget = dialog->findChild<Widget*>(QLatin1String(name));
-    EXPECT_NE(widget, nullptr) << name;
-    return widget;
-}
+using test::part;
 
 class About : public ::testing::Test {
 protected:

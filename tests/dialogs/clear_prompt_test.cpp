@@ -25,6 +25,8 @@ const QString kNoMorePrompt = QStringLiteral(
     "From now on, the clipboard will not be cleared after you have copied passwords to it. You "
     "can enable this prompt at any time through the options window.");
 
+using test::part;
+
 QString storedWarning() {
     return settings::GetSetting(settings::kOptions, settings::kCopyPasswordWarning,
                                 QStringLiteral("(absent)"));
@@ -44,10 +46,6 @@ protected:
             }
         }
         return nullptr;
-    }
-
-    template <typename Widget> static Widget* part(FrmClear* prompt, const char* name) {
-        return prompt->findChild<Widget*>(QLatin1String(name));
     }
 
     static void dropClosedWindows() {

@@ -12,6 +12,13 @@
 
 namespace lb::test {
 
+// A dialog's control by its name; a missing one fails the test.
+template <typename Widget> Widget* part(QWidget* dialog, const char* name) {
+    auto* widget = dialog->findChild<Widget*>(QLatin1String(name));
+    EXPECT_NE(widget, nullptr) << name;
+    return widget;
+}
+
 // A click on the check box's own square, wherever the style draws it.
 inline void clickCheckBox(QCheckBox* box) {
     QStyleOptionButton option;

@@ -25,11 +25,7 @@ QString stored(const QString& key) {
     return settings::GetSetting(kOptions, key, kAbsent);
 }
 
-template <typename Widget> Widget* part(QWidget* dialog, const char* name) {
-    auto* widget = dialog->findChild<Widget*>(QLatin1String(name));
-    EXPECT_NE(widget, nullptr) << name;
-    return widget;
-}
+using test::part;
 
 void click(QWidget* dialog, const char* button) {
     QTest::mouseClick(part<QPushButton>(dialog, button), Qt::LeftButton);
