@@ -15,6 +15,7 @@
 #include <QCloseEvent>
 #include <QDate>
 #include <QHeaderView>
+#include <QLayout>
 #include <QLocale>
 #include <QMenuBar>
 
@@ -179,6 +180,11 @@ void FrmMain::Form_Load() {
                                                               QStringLiteral("33")))
                           .value_or(0);
     Loading = false;
+    // An invisible window lays out its client area only when asked; the
+    // layout routine needs the client area's real size.
+    if (layout() != nullptr) {
+        layout()->activate();
+    }
     Form_Resize();
 }
 

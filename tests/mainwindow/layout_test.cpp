@@ -121,8 +121,25 @@ TEST_F(Layout, ATinyWindowBreaksNothing) {
     layOutAt(1000, 33);
     window->resize(40, 30);
     window->Form_Resize();
+    for (QWidget* w :
+         {static_cast<QWidget*>(window->picView), static_cast<QWidget*>(window->lstAccounts),
+          static_cast<QWidget*>(window->shpAccounts)}) {
+        EXPECT_GE(w->width(), 0);
+        EXPECT_GE(w->height(), 0);
+    }
+    // The split that fitted the tiny window is kept; back at full size the
+    // limits place the splitter again.
     window->resize(1000, 500);
-    EXPECT_EQ(window->picSeperator->x(), 330);
+    window->Form_Resize();
+    EXPECT_GE(window->picSeperator->x(), 150);
+    EXPECT_LE(window->picSeperator->x(), 850);
+}
+
+TEST_F(Layout, AWindowWithNoClientWidthKeepsTheSplit) {
+    layOutAt(1000, 33);
+    window->client->resize(0, 400);
+    window->Form_Resize();
+    EXPECT_DOUBLE_EQ(window->SplitPercentage, 33);
 }
 
 TEST_F(Layout, DraggingStopsAtTheLimitsAndReleaseApplies) {
