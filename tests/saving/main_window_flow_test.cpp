@@ -3,6 +3,8 @@
 
 #include "fake_user.h"
 #include "mainwindow/frm_main.h"
+#include "message_witness.h"
+#include "shell/texts.h"
 #include "store/frm_password.h"
 #include "store/password_prompt.h"
 #include "test_files.h"
@@ -13,6 +15,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <cerrno>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -25,12 +29,14 @@ protected:
         resetSettings();
         user = std::make_unique<FakeUser>();
         window = std::make_unique<FrmMain>();
+        witness = std::make_unique<MessageWitness>(*user, [this] { return window->isBusy(); });
         window->resize(900, 500);
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     }
     void TearDown() override {
         window->currentFile().FileSaved = true;
+        witness.reset();
         window.reset();
         user.reset();
     }
@@ -65,6 +71,7 @@ protected:
     QTemporaryDir dir;
     std::unique_ptr<FakeUser> user;
     std::unique_ptr<FrmMain> window;
+    std::unique_ptr<MessageWitness> witness;
 };
 
 TEST_F(MainWindowFlowTest, OpenFromTheMenuTypingThePasswordIntoTheDialog) {
@@ -86,19 +93,26 @@ TEST_F(MainWindowFlowTest, OpenFromTheMenuTypingThePasswordIntoTheDialog) {
 }
 
 TEST_F(MainWindowFlowTest, AWrongPasswordFromTheToolbarKeepsWhatWasOpen) {
-    const QString file = dir.filePath(QStringLiteral("mine.lockbk"));
+    const QString file = dir.filePath(QStringLiteral("other.lockbk"));
     writeBytes(file, currentFormatFile({{"Other", "", "", "", ""}}, "right"));
     window->table().replaceAll(sampleAccounts());
-    window->ShowAccount(2);
+    window->lstAccounts_ItemClick(2);
+    window->currentFile().CurrentFileName = QStringLiteral("/somewhere/mine.lockbk");
+    window->currentFile().CurrentPassword = "mine";
     user->willChooseFile(file);
     user->willTypePassword(QStringLiteral("Right"));
 
     click("open");
 
     ASSERT_EQ(user->messages.size(), 1u);
+    EXPECT_EQ(user->messages[0].title, QStringLiteral("Error"));
     EXPECT_EQ(user->messages[0].text, QStringLiteral("Wrong password."));
+    EXPECT_EQ(user->messages[0].icon, QMessageBox::Critical);
+    EXPECT_TRUE(witness->busyAtMessage[0]);
     EXPECT_EQ(window->table().accounts(), sampleAccounts());
     EXPECT_EQ(shownName(), QStringLiteral("Shop"));
+    EXPECT_EQ(window->currentFile().CurrentFileName, QStringLiteral("/somewhere/mine.lockbk"));
+    EXPECT_EQ(window->currentFile().CurrentPassword, "mine");
     EXPECT_TRUE(window->statusText().isEmpty());
     expectUsable();
 }
@@ -123,21 +137,33 @@ TEST_F(MainWindowFlowTest, SaveFromTheToolbarThenFromTheMenuAsksOnlyTheFirstTime
     expectUsable();
 }
 
-TEST_F(MainWindowFlowTest, AnUnwritablePathKeepsThePasswordForTheNextSave) {
+TEST_F(MainWindowFlowTest, AnUnwritablePathKeepsThePasswordSoTheNextSaveAsksOnlyThePath) {
     run("mnuAccountsAdd");
     user->willChooseFile(dir.filePath(QStringLiteral("gone/new.lockbk")));
     user->willTypePassword(QStringLiteral("chosen"));
+
     run("mnuFileSave");
+
     ASSERT_EQ(user->messages.size(), 1u);
     EXPECT_EQ(user->messages[0].title, QStringLiteral("Error"));
+    EXPECT_EQ(user->messages[0].icon, QMessageBox::Critical);
+    EXPECT_EQ(user->messages[0].text,
+              texts::unexpectedError(ENOENT, QString::fromUtf8(std::strerror(ENOENT)),
+                                     QStringLiteral("saving the file")));
+    EXPECT_TRUE(witness->busyAtMessage[0]);
+    EXPECT_TRUE(folderEntries(dir.path()).empty());
     EXPECT_FALSE(window->currentFile().FileSaved);
+    EXPECT_TRUE(window->currentFile().CurrentFileName.isEmpty());
+    EXPECT_EQ(window->currentFile().CurrentPassword, "chosen");
     expectUsable();
 
     const QString file = dir.filePath(QStringLiteral("new.lockbk"));
     user->willChooseFile(file);
-    run("mnuFileSaveAs");
+    run("mnuFileSave");
+    EXPECT_EQ(user->fileDialogs.size(), 2u);
     EXPECT_EQ(user->passwordPrompts.size(), 1u);
     EXPECT_TRUE(QFileInfo::exists(file));
+    EXPECT_EQ(window->currentFile().CurrentFileName, file);
     EXPECT_TRUE(window->currentFile().FileSaved);
 }
 

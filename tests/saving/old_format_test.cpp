@@ -30,7 +30,7 @@ protected:
         EXPECT_EQ(m.text, kWarning);
         EXPECT_EQ(m.icon, QMessageBox::Information);
         EXPECT_EQ(m.buttons, QMessageBox::Ok | QMessageBox::Cancel);
-        EXPECT_TRUE(busyAtMessage[0]);
+        EXPECT_TRUE(witness.busyAtMessage[0]);
     }
 
     void expectPreviousFileUntouched() {

@@ -103,15 +103,6 @@ TEST_F(OpenFlowTest, CancellingThePasswordChangesNothing) {
     expectPreviousFileUntouched();
 }
 
-TEST_F(OpenFlowTest, AWrongPasswordIsRefusedAndThePreviousFileStays) {
-    const QString file = path("stored.lockbk");
-    writeBytes(file, currentFormatFile(stored, "right"));
-    EXPECT_FALSE(open(file, QStringLiteral("wrong")));
-    expectOneFailure(QStringLiteral("Wrong password."));
-    expectPreviousFileUntouched();
-    EXPECT_TRUE(w.status().isEmpty());
-}
-
 TEST_F(OpenFlowTest, AForeignFileIsRefused) {
     std::string bytes = currentFormatFile(stored, "right");
     bytes.replace(2, 10, "Lookerbook");

@@ -95,34 +95,6 @@ TEST_F(SaveFlowTest, CancellingTheNewPasswordWritesNothingAndLeavesTheFileWithou
     expectIdle();
 }
 
-TEST_F(SaveFlowTest, AnUnwritablePathIsReportedAndTheChosenPasswordIsKept) {
-    w.table().replaceAll(sampleAccounts());
-    w.currentFile().FileSaved = false;
-    const QString unwritable = path("no-such-folder/a.lockbk");
-    user.willChooseFile(unwritable);
-    user.willTypePassword(QStringLiteral("chosen"));
-
-    EXPECT_FALSE(SaveFile(w));
-
-    expectOneFailure(texts::unexpectedError(ENOENT, QString::fromUtf8(std::strerror(ENOENT)),
-                                            QStringLiteral("saving the file")));
-    EXPECT_TRUE(folderEntries(dir.path()).empty());
-    expectIdle();
-    EXPECT_FALSE(w.currentFile().FileSaved);
-    EXPECT_TRUE(w.currentFile().CurrentFileName.isEmpty());
-    EXPECT_EQ(w.currentFile().CurrentPassword, "chosen");
-    EXPECT_EQ(w.table().accounts(), sampleAccounts());
-
-    // The next Save asks only for the path.
-    const QString file = path("b.lockbk");
-    user.willChooseFile(file);
-    ASSERT_TRUE(SaveFile(w));
-    EXPECT_EQ(user.fileDialogs.size(), 2u);
-    EXPECT_EQ(user.passwordPrompts.size(), 1u);
-    EXPECT_EQ(accountsIn(file, "chosen"), sampleAccounts());
-    EXPECT_EQ(w.currentFile().CurrentFileName, file);
-}
-
 TEST_F(SaveFlowTest, SavingANamedFileWritesAtOnceEachTime) {
     const QString file = path("named.lockbk");
     haveOpenFile(file, "pw");
