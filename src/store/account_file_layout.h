@@ -9,6 +9,9 @@
 // column, Check, the account name column and the notes column, each of those
 // columns as data, ends, start and step.
 
+#include "store/account.h"
+
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -16,11 +19,14 @@
 
 namespace lb {
 
-struct Account;
+// The columns in Field order, as members, so that walking the fields costs
+// no call per field.
+inline constexpr std::array<std::string Account::*, kFieldCount> kColumnMembers = {
+    &Account::name, &Account::user, &Account::password, &Account::url, &Account::notes};
 
 inline constexpr std::string_view kFileSignature = "Lockerbook";
 inline constexpr std::int32_t kWrittenVersion = 6;
-// Some earlier writers stamped 60; such files are read like version 6.
+// Files stamped with FormatVersion 60 are read like version 6.
 inline constexpr std::int32_t kAlsoReadableVersion = 60;
 
 // The plain check character is drawn from '&' to ','.
@@ -36,11 +42,5 @@ inline constexpr std::uint16_t kLongTextMark = 0xFFFF;
 // character but deciphers every field wrongly; the CRC tells it apart.
 inline constexpr std::size_t kReservedSize = 8;
 inline constexpr std::string_view kCrcMarker = "LBc1";
-
-// The CRC-32 of the five columns' plain texts joined, columns in the order
-// account name, user name, password, URL, notes, each column the field of
-// every account in table order, taken as a read gives them back: a code 255
-// counts as the 0 it turns into.
-std::uint32_t plainTextCrc(const std::vector<Account>& accounts);
 
 } // namespace lb

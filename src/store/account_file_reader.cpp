@@ -2,10 +2,10 @@
 #include "store/account_file_layout.h"
 #include "store/byte_reader.h"
 #include "store/cipher.h"
+#include "store/plain_text_crc.h"
 #include "store/program_errors.h"
 
 #include <array>
-#include <cmath>
 #include <optional>
 
 namespace lb {
@@ -123,8 +123,11 @@ ReadResult refused(ReadOutcome outcome) {
     return result;
 }
 
+// lowest is at least 0 and highest below 2^53, so the conversion is exact
+// for every value that passes the range test (and false for NaN).
 bool isWholeIn(double value, double lowest, double highest) {
-    return value >= lowest && value <= highest && std::floor(value) == value;
+    return value >= lowest && value <= highest &&
+           static_cast<double>(static_cast<std::uint64_t>(value)) == value;
 }
 
 std::optional<ProgramError> checkShape(const Body& body) {
@@ -149,29 +152,45 @@ std::optional<ProgramError> checkShape(const Body& body) {
     return std::nullopt;
 }
 
-// Deciphers one column into the accounts, checking each end against the last
-// one and against the data it points into.
-bool readColumn(const ColumnRecords& c, Field field, std::vector<Account>& accounts,
-                FieldCipher& cipher) {
-    const auto dataSize = static_cast<double>(c.data.size());
-    double previous = littleF64(c.ends.data());
-    if (!isWholeIn(previous, 0, dataSize)) {
-        return false;
-    }
-    auto shift = static_cast<int>(c.start);
-    const auto step = static_cast<int>(c.step);
-    for (std::size_t i = 0; i < accounts.size(); ++i) {
-        const double end = littleF64(c.ends.data() + 8 * (i + 1));
-        if (!isWholeIn(end, previous, dataSize)) {
+// Where a column's reading stands: the end of the last field and the running shift.
+struct ColumnCursor {
+    const ColumnRecords* records = nullptr;
+    double previousEnd = 0;
+    int shift = 0;
+    int step = 0;
+};
+
+// Deciphers the fields into the accounts row by row, checking each end
+// against the one before it and against the data it points into.
+bool readFields(const Body& body, std::int64_t key, std::vector<Account>& accounts,
+                PlainTextCrc& crc) {
+    std::array<ColumnCursor, kFieldCount> cursors;
+    for (int f = 0; f < kFieldCount; ++f) {
+        const ColumnRecords& c = body.columns[f];
+        cursors[f] = {&c, littleF64(c.ends.data()), static_cast<int>(c.start),
+                      static_cast<int>(c.step)};
+        if (!isWholeIn(cursors[f].previousEnd, 0, static_cast<double>(c.data.size()))) {
             return false;
         }
-        const auto from = static_cast<std::size_t>(previous);
-        const auto length = static_cast<std::size_t>(end) - from;
-        std::string& value = accounts[i].field(field);
-        value.resize(length);
-        cipher.apply(shift, c.data.substr(from, length), value.data());
-        shift = nextRunningShift(shift, step);
-        previous = end;
+    }
+    const FieldCipher cipher(key, FieldCipher::Direction::Decipher);
+    for (std::size_t i = 0; i < accounts.size(); ++i) {
+        for (int f = 0; f < kFieldCount; ++f) {
+            ColumnCursor& cursor = cursors[f];
+            const ColumnRecords& c = *cursor.records;
+            const double end = littleF64(c.ends.data() + 8 * (i + 1));
+            if (!isWholeIn(end, cursor.previousEnd, static_cast<double>(c.data.size()))) {
+                return false;
+            }
+            const auto from = static_cast<std::size_t>(cursor.previousEnd);
+            const auto length = static_cast<std::size_t>(end) - from;
+            std::string& value = accounts[i].*kColumnMembers[f];
+            value.resize(length);
+            cipher.apply(cursor.shift, c.data.substr(from, length), value.data());
+            crc.add(static_cast<Field>(f), value);
+            cursor.shift = nextRunningShift(cursor.shift, cursor.step);
+            cursor.previousEnd = end;
+        }
     }
     return true;
 }
@@ -235,16 +254,14 @@ ReadResult readAccountFile(std::string_view fileBytes, std::string_view password
 
     ReadResult result;
     result.accounts.resize(static_cast<std::size_t>(body.accountCount));
-    FieldCipher cipher(key, FieldCipher::Direction::Decipher);
-    for (int f = 0; f < kFieldCount; ++f) {
-        if (!readColumn(body.columns[f], static_cast<Field>(f), result.accounts, cipher)) {
-            return damaged(ProgramError::BadEndPosition);
-        }
+    PlainTextCrc crc;
+    if (!readFields(body, key, result.accounts, crc)) {
+        return damaged(ProgramError::BadEndPosition);
     }
     if (body.reserved.substr(4) == kCrcMarker) {
         std::uint32_t storedCrc = 0;
         ByteReader(body.reserved).u32(storedCrc);
-        if (storedCrc != plainTextCrc(result.accounts)) {
+        if (storedCrc != crc.finish()) {
             return refused(ReadOutcome::WrongPassword);
         }
     }

@@ -3,6 +3,7 @@
 // bytes that remain; the first read that does not fit fails and leaves the
 // position where it was, so a caller can stop at once with a clean error.
 
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <string_view>
@@ -65,12 +66,16 @@ private:
 
 // An f64 stored by the little-endian writer, from 8 bytes at p.
 inline double littleF64(const char* p) {
-    std::uint64_t raw = 0;
-    for (std::size_t i = 8; i-- > 0;) {
-        raw = raw << 8 | static_cast<unsigned char>(p[i]);
-    }
     double value = 0;
-    std::memcpy(&value, &raw, sizeof value);
+    if constexpr (std::endian::native == std::endian::little) {
+        std::memcpy(&value, p, sizeof value);
+    } else {
+        std::uint64_t raw = 0;
+        for (std::size_t i = 8; i-- > 0;) {
+            raw = raw << 8 | static_cast<unsigned char>(p[i]);
+        }
+        std::memcpy(&value, &raw, sizeof value);
+    }
     return value;
 }
 

@@ -8,7 +8,6 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace lb {
 
@@ -29,24 +28,20 @@ std::string ShiftText(std::string_view text, std::int64_t amount);
 // With shift and step from 0 to 255 the result stays from 0 to 255.
 int nextRunningShift(int shift, int step);
 
-// Both shifts of a field (running shift and key) folded into one 256-byte
-// table per running shift, so a field costs one lookup per character. Tables
-// are built the first time a running shift needs one.
+// Both shifts of a field, in the file's order: writing moves by the running
+// shift and then by the key, reading undoes the key and then the running shift.
 class FieldCipher {
 public:
     enum class Direction { Encipher, Decipher };
-    FieldCipher(std::int64_t key, Direction direction);
+    FieldCipher(std::int64_t key, Direction direction) : key_(key), direction_(direction) {}
 
-    // Writes the size() bytes of text, transformed for runningShift (0..255), to out.
-    void apply(int runningShift, std::string_view text, char* out);
+    // Writes the size() bytes of text, transformed for runningShift (0..255), to
+    // out, which must not overlap text.
+    void apply(int runningShift, std::string_view text, char* out) const;
 
 private:
-    const unsigned char* table(int runningShift);
-
     std::int64_t key_;
     Direction direction_;
-    std::vector<unsigned char> tables_; // 256 tables of 256 codes
-    std::vector<bool> built_;
 };
 
 } // namespace lb

@@ -1,26 +1,50 @@
-#include "store/account.h"
-#include "store/account_file_layout.h"
+#include "store/plain_text_crc.h"
+
 #include "store/crc32.h"
 
 #include <algorithm>
 #include <cstring>
 
 namespace lb {
+namespace {
 
-std::uint32_t plainTextCrc(const std::vector<Account>& accounts) {
-    std::uint32_t crc = 0;
-    std::string mapped;
-    for (int f = 0; f < kFieldCount; ++f) {
-        for (const Account& account : accounts) {
-            const std::string& value = account.field(static_cast<Field>(f));
-            if (std::memchr(value.data(), 0xFF, value.size()) == nullptr) {
-                crc = crc32Update(crc, value);
-                continue;
-            }
-            mapped = value;
-            std::replace(mapped.begin(), mapped.end(), '\xFF', '\0');
-            crc = crc32Update(crc, mapped);
+constexpr std::size_t kChunkSize = 16384;
+
+} // namespace
+
+PlainTextCrc::PlainTextCrc() : chunks_(kChunkSize * kFieldCount) {
+    for (std::size_t i = 0; i < columns_.size(); ++i) {
+        columns_[i].chunk = chunks_.data() + i * kChunkSize;
+    }
+}
+
+void PlainTextCrc::add(Field column, std::string_view plain) {
+    Column& c = columns_[static_cast<int>(column)];
+    c.length += plain.size();
+    while (!plain.empty()) {
+        const std::size_t n = std::min(plain.size(), kChunkSize - c.used);
+        std::memcpy(c.chunk + c.used, plain.data(), n);
+        c.used += n;
+        plain.remove_prefix(n);
+        if (c.used == kChunkSize) {
+            flush(c);
         }
+    }
+}
+
+void PlainTextCrc::flush(Column& c) {
+    if (std::memchr(c.chunk, 0xFF, c.used) != nullptr) {
+        std::replace(c.chunk, c.chunk + c.used, '\xFF', '\0');
+    }
+    c.crc = crc32Update(c.crc, std::string_view(c.chunk, c.used));
+    c.used = 0;
+}
+
+std::uint32_t PlainTextCrc::finish() {
+    std::uint32_t crc = 0;
+    for (Column& c : columns_) {
+        flush(c);
+        crc = crc32Combine(crc, c.crc, c.length);
     }
     return crc;
 }

@@ -5,6 +5,7 @@
 #include "store/crc32.h"
 
 #include <cstdint>
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -66,11 +67,36 @@ TEST(ShiftText, KeepsTheLength) {
 }
 
 TEST(ShiftText, MatchesTheStepwiseWrapWherever16BitArithmeticWouldNotOverflow) {
-    for (int amount = -32768; amount <= 32767 - 255; amount += 97) {
+    std::string all;
+    for (int c = 0; c < 256; ++c) {
+        all += static_cast<char>(c);
+    }
+    // Every amount near the wrap points, a sample of the rest.
+    for (int amount = -32768; amount <= 32767 - 255; amount += std::abs(amount) > 600 ? 97 : 1) {
+        const std::string shifted = ShiftText(all, amount);
         for (int code = 0; code < 256; ++code) {
             ASSERT_EQ(shiftCode(static_cast<unsigned char>(code), amount), wrapByLoop(code, amount))
                 << "code " << code << " amount " << amount;
+            ASSERT_EQ(static_cast<unsigned char>(shifted[code]), wrapByLoop(code, amount))
+                << "code " << code << " amount " << amount;
         }
+    }
+}
+
+TEST(ShiftText, TextsOfEveryLengthAgreeWithTheOneCodeShift) {
+    // Long texts move sixteen codes at a time; the last few take another path.
+    std::string text;
+    for (int length = 0; length <= 70; ++length) {
+        for (std::int64_t amount : {-300, -255, -1, 1, 200, 255, 511}) {
+            const std::string shifted = ShiftText(text, amount);
+            ASSERT_EQ(shifted.size(), text.size());
+            for (std::size_t i = 0; i < text.size(); ++i) {
+                ASSERT_EQ(static_cast<unsigned char>(shifted[i]),
+                          shiftCode(static_cast<unsigned char>(text[i]), amount))
+                    << "length " << length << " amount " << amount << " at " << i;
+            }
+        }
+        text += static_cast<char>(length * 37 + 250);
     }
 }
 
@@ -109,7 +135,7 @@ TEST(FieldCipher, EqualsTheTwoShiftsInTheirOrder) {
     for (std::int64_t key : {0, 1, 146, 300, 65000}) {
         FieldCipher encipher(key, FieldCipher::Direction::Encipher);
         FieldCipher decipher(key, FieldCipher::Direction::Decipher);
-        for (int shift = 0; shift < 256; shift += 15) {
+        for (int shift = 0; shift < 256; ++shift) {
             std::string out(all.size(), '\0');
             encipher.apply(shift, all, out.data());
             EXPECT_EQ(out, ShiftText(ShiftText(all, shift), key));
@@ -149,6 +175,16 @@ TEST(Crc32, MatchesTheZlibCheckValueInPiecesAndWhole) {
         bytewise = crc32Update(bytewise, std::string_view(&c, 1));
     }
     EXPECT_EQ(crc32Update(0, longer), bytewise);
+}
+
+TEST(Crc32, JoinsPiecesComputedApart) {
+    const std::string a = "The quick brown fox ";
+    const std::string b(100000, 'j');
+    const std::uint32_t whole = crc32Update(0, a + b);
+    EXPECT_EQ(crc32Combine(crc32Update(0, a), crc32Update(0, b), b.size()), whole);
+    EXPECT_EQ(crc32Combine(crc32Update(0, a), 0, 0), crc32Update(0, a));
+    EXPECT_EQ(crc32Combine(0, crc32Update(0, b), b.size()), crc32Update(0, b));
+    EXPECT_EQ(crc32Combine(crc32Update(0, "1234"), crc32Update(0, "56789"), 5), 0xCBF43926u);
 }
 
 } // namespace
