@@ -21,6 +21,20 @@ const QString kMismatch =
     QStringLiteral("The passwords entered do not match each other, try typing them again.");
 const QString kEmpty = QStringLiteral("Passwords cannot be null strings.");
 
+// Puts an application palette in place for one test.
+class PaletteGuard {
+public:
+    explicit PaletteGuard(const QPalette& palette) : original_(QApplication::palette()) {
+        QApplication::setPalette(palette);
+    }
+    ~PaletteGuard() { QApplication::setPalette(original_); }
+    PaletteGuard(const PaletteGuard&) = delete;
+    PaletteGuard& operator=(const PaletteGuard&) = delete;
+
+private:
+    QPalette original_;
+};
+
 class FrmPasswordTest : public ::testing::Test {
 protected:
     FrmPasswordTest() {
@@ -98,6 +112,8 @@ TEST_F(FrmPasswordTest, ConfirmedPasswordIsReturnedOnEnter) {
     const QString typed = answer(true, [](FrmPassword& d) {
         QTest::keyClicks(d.txtPassword, QStringLiteral("Tr0ub4dor&3"));
         QTest::keyClicks(d.txtConfirm, QStringLiteral("Tr0ub4dor&3"));
+        EXPECT_EQ(d.txtPassword->displayText(), QString(11, QLatin1Char('*')));
+        EXPECT_EQ(d.txtConfirm->displayText(), QString(11, QLatin1Char('*')));
         QTest::keyClick(d.txtConfirm, Qt::Key_Return);
     });
     EXPECT_EQ(typed, QStringLiteral("Tr0ub4dor&3"));
@@ -105,11 +121,18 @@ TEST_F(FrmPasswordTest, ConfirmedPasswordIsReturnedOnEnter) {
 }
 
 TEST_F(FrmPasswordTest, WithoutConfirmationTheConfirmBoxIsInactiveAndEnterAcceptsAtOnce) {
-    const QString typed = answer(false, [](FrmPassword& d) {
+    // A theme whose disabled boxes stay white, so only the dialog's own
+    // choice can paint the unused box in the button-face colour.
+    const QColor buttonFace(200, 180, 120);
+    QPalette theme = QApplication::palette();
+    theme.setColor(QPalette::Button, buttonFace);
+    theme.setColor(QPalette::Disabled, QPalette::Base, Qt::white);
+    const PaletteGuard guard(theme);
+
+    const QString typed = answer(false, [&](FrmPassword& d) {
         EXPECT_FALSE(d.txtConfirm->isEnabled());
-        const QPalette p = d.txtConfirm->palette();
-        EXPECT_EQ(p.color(QPalette::Disabled, QPalette::Base),
-                  p.color(QPalette::Disabled, QPalette::Button));
+        const QImage drawn = d.txtConfirm->grab().toImage();
+        EXPECT_EQ(drawn.pixelColor(drawn.width() / 2, drawn.height() / 2), buttonFace);
         EXPECT_TRUE(d.txtPassword->isEnabled());
         QTest::keyClicks(d.txtPassword, QStringLiteral("opensesame"));
         QTest::keyClick(d.txtPassword, Qt::Key_Enter);
