@@ -63,6 +63,7 @@ TEST(ShiftText, WrapsBy255AtBothEnds) {
 
 TEST(ShiftText, KeepsTheLength) {
     EXPECT_EQ(ShiftText("", 7), "");
+    EXPECT_EQ(ShiftText(chars({0, 1, 254, 255}), 0), chars({0, 1, 254, 255}));
     EXPECT_EQ(ShiftText(std::string(1000, 'x'), 100000).size(), 1000u);
 }
 
