@@ -11,7 +11,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang-14 libclang-rt-14-dev clang-format-14
   qt6-qpa-plugins qt6-wayland
-  xvfb xauth imagemagick x11-utils
+  xvfb xauth imagemagick x11-utils xdotool
   python3
   desktop-file-utils shared-mime-info xdg-utils dpkg-dev fakeroot file
   # rsvg-convert draws the installed PNG icons; mimetype lets xdg-mime read the

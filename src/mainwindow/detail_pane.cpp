@@ -1,5 +1,7 @@
 #include "mainwindow/detail_pane.h"
 
+#include "shell/asterisk_style.h"
+
 #include <cmath>
 
 namespace lb {
@@ -36,6 +38,13 @@ int roundHalfEven(double v) {
 
 DetailPane::DetailPane(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("picView"));
+    // The pane's fixed pixel geometry was drawn for a small dialog font;
+    // a desktop's larger default would clip the captions and the boxes.
+    QFont paneFont = font();
+    if (paneFont.pointSizeF() > 8.0) {
+        paneFont.setPointSizeF(8.0);
+        setFont(paneFont);
+    }
 
     txtViewAccountName = makeBox(this, "txtViewAccountName", QStringLiteral("Account Name"));
     QFont bold = txtViewAccountName->font();
@@ -47,9 +56,6 @@ DetailPane::DetailPane(QWidget* parent) : QWidget(parent) {
     txtViewUserName->setGeometry(80, 36, 100, 19);
     txtViewPassword = makeBox(this, "txtViewPassword", QStringLiteral("Password"));
     txtViewPassword->setGeometry(80, 60, 100, 19);
-    // The mask is drawn as asterisks whatever the style's own password character.
-    txtViewPassword->setStyleSheet(
-        QStringLiteral("QLineEdit { lineedit-password-character: 42; }"));
     txtViewURL = makeBox(this, "txtViewURL", QStringLiteral("URL"));
     txtViewURL->setGeometry(80, 84, 100, 19);
     QFont link = txtViewURL->font();
@@ -103,6 +109,10 @@ QList<QPushButton*> DetailPane::buttons() const {
 }
 
 void DetailPane::setPasswordMasked(bool masked) {
+    // Made on first use: building the style costs a noticeable part of start-up.
+    if (masked && txtViewPassword->style() != asteriskPasswordStyle()) {
+        txtViewPassword->setStyle(asteriskPasswordStyle());
+    }
     txtViewPassword->setEchoMode(masked ? QLineEdit::Password : QLineEdit::Normal);
 }
 

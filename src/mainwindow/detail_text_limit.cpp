@@ -33,6 +33,8 @@ DetailLineEdit::DetailLineEdit(QWidget* parent)
 void DetailLineEdit::setStoredText(const QString& text) {
     validator_->allowLength(text.size());
     setText(text);
+    // Show the start of a long value, as a person reads it.
+    setCursorPosition(0);
 }
 
 NotesEdit::NotesEdit(QWidget* parent) : QPlainTextEdit(parent) {}

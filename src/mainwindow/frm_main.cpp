@@ -65,10 +65,7 @@ void FrmMain::buildClientArea() {
     sbStatus = new QStatusBar(client);
     sbStatus->setObjectName(QStringLiteral("sbStatus"));
     sbStatus->setSizeGripEnabled(false);
-    statusLabel_ = new QLabel(sbStatus);
-    statusLabel_->setObjectName(QStringLiteral("sbStatusText"));
-    statusLabel_->setAccessibleName(QStringLiteral("Status"));
-    sbStatus->addWidget(statusLabel_, 1);
+    sbStatus->setAccessibleName(QStringLiteral("Status"));
 
     lstAccounts = new QTreeView(client);
     lstAccounts->setObjectName(QStringLiteral("lstAccounts"));
@@ -201,11 +198,13 @@ void FrmMain::moveEvent(QMoveEvent* event) {
 // ---- status bar and busy state -------------------------------------------------------------
 
 void FrmMain::SetStatusText(const QString& text) {
-    statusLabel_->setText(text);
+    // The bar is not the window's own status bar, so menu hints never reach
+    // it and a message stays until the program replaces it.
+    sbStatus->showMessage(text);
 }
 
 QString FrmMain::statusText() const {
-    return statusLabel_->text();
+    return sbStatus->currentMessage();
 }
 
 void FrmMain::BeginBusy() {

@@ -116,7 +116,6 @@ private:
 
     AccountTableModel model_;
     CurrentFile file_;
-    QLabel* statusLabel_;
     QMap<QString, QAction*> menu_;
     QMap<QString, QAction*> toolbar_;
     bool busy_ = false;

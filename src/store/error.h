@@ -1,7 +1,7 @@
 #pragma once
 // The "(number N, description)" of every unexpected-error message comes from
 // here: errno and strerror for failures of the operating system, and the
-// program's own numbered table (store/format_errors.h) for damaged files.
+// program's own numbered table (store/program_errors.h) for damaged files.
 
 #include <string>
 

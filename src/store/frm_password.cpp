@@ -1,5 +1,6 @@
 #include "store/frm_password.h"
 
+#include "shell/asterisk_style.h"
 #include "shell/message_box.h"
 #include "shell/texts.h"
 #include "store/ansi_text.h"
@@ -32,7 +33,7 @@ QLineEdit* makePasswordBox(QWidget* parent, const QString& name, QValidator* val
     box->setObjectName(name);
     box->setEchoMode(QLineEdit::Password);
     // Every typed character shows as an asterisk, whatever the style's habit.
-    box->setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: 42; }"));
+    box->setStyle(asteriskPasswordStyle());
     box->setMaxLength(kMaxPasswordLength);
     box->setValidator(validator);
     return box;
