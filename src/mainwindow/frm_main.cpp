@@ -67,24 +67,8 @@ void FrmMain::buildClientArea() {
     sbStatus->setSizeGripEnabled(false);
     sbStatus->setAccessibleName(QStringLiteral("Status"));
 
-    lstAccounts = new QTreeView(client);
-    lstAccounts->setObjectName(QStringLiteral("lstAccounts"));
-    lstAccounts->setAccessibleName(QStringLiteral("Accounts"));
+    lstAccounts = new AccountListView(client);
     lstAccounts->setModel(&model_);
-    lstAccounts->setRootIsDecorated(false);
-    lstAccounts->setItemsExpandable(false);
-    lstAccounts->setUniformRowHeights(true);
-    lstAccounts->setAllColumnsShowFocus(true);
-    lstAccounts->setSelectionMode(QAbstractItemView::SingleSelection);
-    lstAccounts->setSelectionBehavior(QAbstractItemView::SelectRows);
-    lstAccounts->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    lstAccounts->setFrameShape(QFrame::NoFrame);
-    lstAccounts->setIconSize(QSize(16, 16));
-    lstAccounts->header()->setSectionsClickable(true);
-    lstAccounts->header()->setSectionsMovable(false);
-    lstAccounts->header()->setStretchLastSection(false);
-    lstAccounts->header()->setSectionResizeMode(QHeaderView::Interactive);
-    lstAccounts->header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     connect(lstAccounts->header(), &QHeaderView::sectionClicked, this,
             [this](int column) { model_.columnClicked(column); });
     connect(lstAccounts->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
@@ -93,7 +77,7 @@ void FrmMain::buildClientArea() {
                     lstAccounts_ItemClick(current.row());
                 }
             });
-    connect(lstAccounts, &QTreeView::clicked, this, [this](const QModelIndex& index) {
+    connect(lstAccounts, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
         if (index.isValid() && index.row() == model_.viewingRow()) {
             lstAccounts_ItemClick(index.row());
         }

@@ -4,6 +4,7 @@
 // It owns the account table and the open file's state for the whole run, and
 // offers the file operations what they need through AccountWindow.
 
+#include "mainwindow/account_list_view.h"
 #include "mainwindow/detail_pane.h"
 #include "mainwindow/splitter_bar.h"
 #include "store/account_table_model.h"
@@ -16,7 +17,6 @@
 #include <QMap>
 #include <QStatusBar>
 #include <QToolBar>
-#include <QTreeView>
 
 namespace lb {
 
@@ -70,7 +70,7 @@ public:
     QToolBar* tbToolbar;
     QStatusBar* sbStatus;
     QFrame* shpAccounts;
-    QTreeView* lstAccounts;
+    AccountListView* lstAccounts;
     SplitterBar* picSeperator;
     QWidget* picSlideLine;
     DetailPane* picView;
