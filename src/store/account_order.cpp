@@ -68,9 +68,25 @@ std::vector<std::size_t> sortedOrder(const std::vector<Account>& accounts, Field
         });
         return order;
     }
+    // Folding every text once and comparing the folded copies bytewise is
+    // several times faster than folding inside each comparison.
+    std::vector<std::string> keys(accounts.size());
+    for (std::size_t i = 0; i < accounts.size(); ++i) {
+        const std::string& text = accounts[i].field(column);
+        std::string& key = keys[i];
+        key.resize(text.size());
+        for (std::size_t k = 0; k < text.size(); ++k) {
+            key[k] = static_cast<char>(kFold[static_cast<unsigned char>(text[k])]);
+        }
+    }
     std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-        const int c = compareText(accounts[a].field(column), accounts[b].field(column));
-        return ascending ? c < 0 : c > 0;
+        // Compared as unsigned bytes, as compareText does.
+        const int c = std::char_traits<char>::compare(keys[a].data(), keys[b].data(),
+                                                      std::min(keys[a].size(), keys[b].size()));
+        if (c != 0) {
+            return ascending ? c < 0 : c > 0;
+        }
+        return ascending ? keys[a].size() < keys[b].size() : keys[a].size() > keys[b].size();
     });
     return order;
 }
