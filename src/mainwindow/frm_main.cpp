@@ -18,6 +18,9 @@
 #include <QLayout>
 #include <QLocale>
 #include <QMenuBar>
+#include <QScreen>
+#include <algorithm>
+#include <cmath>
 
 namespace lb {
 
@@ -148,14 +151,24 @@ void FrmMain::Form_Load() {
     const double top = restore(QStringLiteral("Top"), y() * tpp);
     const double width = restore(QStringLiteral("Width"), this->width() * tpp);
     const double height = restore(QStringLiteral("Height"), this->height() * tpp);
+    // A stored size larger than the desktop (or a strange number) is cut to
+    // the desktop, and a position on no screen (a monitor since removed) is
+    // left to the window system, so the window always comes back in view.
+    const QScreen* screen = this->screen();
+    const QRect desktop = screen != nullptr ? screen->virtualGeometry() : QRect(0, 0, 4096, 4096);
+    const auto pixels = [tpp](double twips, int most) {
+        return static_cast<int>(
+            std::lround(std::clamp(twips / tpp, 1.0, double(std::max(1, most)))));
+    };
+    resize(pixels(width, desktop.width()), pixels(height, desktop.height()));
     const bool placed =
         settings::GetSetting(settings::kWindow, QStringLiteral("Left"), {}) != QString() ||
         settings::GetSetting(settings::kWindow, QStringLiteral("Top"), {}) != QString();
-    if (placed) {
-        move(qRound(left / tpp), qRound(top / tpp));
+    const QPoint where(static_cast<int>(std::lround(std::clamp(left / tpp, -1e6, 1e6))),
+                       static_cast<int>(std::lround(std::clamp(top / tpp, -1e6, 1e6))));
+    if (placed && QGuiApplication::screenAt(where + QPoint(20, 20)) != nullptr) {
+        move(where);
     }
-    resize(std::max(1, static_cast<int>(std::lround(width / tpp))),
-           std::max(1, static_cast<int>(std::lround(height / tpp))));
     SplitPercentage = settings::toNumber(settings::GetSetting(settings::kWindow,
                                                               QStringLiteral("SplitPercentage"),
                                                               QStringLiteral("33")))

@@ -4,6 +4,7 @@
 #include "mainwindow/frm_main.h"
 
 #include <QHeaderView>
+#include <algorithm>
 #include <cmath>
 
 namespace lb {
@@ -49,7 +50,9 @@ void FrmMain::Form_Resize() {
         lstAccounts->raise();
         picSlideLine->raise();
     } else {
-        int splitLeft = roundHalfEven(W / 100.0 * SplitPercentage);
+        // Any split beyond the client area ends at the same limits, so a
+        // strange stored percentage cannot overflow the pixel position.
+        int splitLeft = roundHalfEven(std::clamp(W / 100.0 * SplitPercentage, 0.0, double(W)));
         if (splitLeft < kPaneMinimum) {
             splitLeft = kPaneMinimum;
         }

@@ -2,6 +2,7 @@
 
 #include <QLocale>
 #include <QSettings>
+#include <cmath>
 
 namespace lb::settings {
 namespace {
@@ -51,7 +52,8 @@ QString numberText(double value) {
 std::optional<double> toNumber(const QString& text) {
     bool ok = false;
     const double v = text.trimmed().toDouble(&ok);
-    if (!ok) {
+    // "nan" and "inf" convert, but no stored number may be either.
+    if (!ok || !std::isfinite(v)) {
         return std::nullopt;
     }
     return v;

@@ -9,6 +9,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
@@ -161,6 +162,19 @@ TEST_F(ShutDown, AStrangeStoredSizeIsIgnored) {
     // A split that is not a number counts as 0 and the layout's limit applies.
     EXPECT_EQ(next.picSeperator->x(), 150);
     EXPECT_NEAR(next.SplitPercentage, 150.0 / next.client->width() * 100.0, 1e-10);
+}
+
+TEST_F(ShutDown, HugeOrNonFiniteStoredNumbersStillGiveAUsableWindow) {
+    SaveSetting(settings::kWindow, "Width", "1e300");
+    SaveSetting(settings::kWindow, "Height", "inf");
+    SaveSetting(settings::kWindow, "Left", "-9e15");
+    SaveSetting(settings::kWindow, "SplitPercentage", "nan");
+    FrmMain next;
+    const QRect desktop = next.screen()->virtualGeometry();
+    EXPECT_LE(next.width(), desktop.width());
+    EXPECT_GE(next.height(), 1);
+    EXPECT_NE(QGuiApplication::screenAt(next.pos() + QPoint(20, 20)), nullptr);
+    EXPECT_EQ(next.picSeperator->x(), 150);
 }
 
 TEST_F(ShutDown, TheClipboardIsEmptiedUnlessTheOptionIsExactlyYes) {
