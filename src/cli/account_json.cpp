@@ -58,24 +58,6 @@ void appendString(std::string& out, std::string_view bytes) {
     out += '"';
 }
 
-void appendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
 // Reads tokens from the front of the document; every look at a character is
 // checked against the end, and the first problem stops the reading.
 class JsonReader {
@@ -215,7 +197,7 @@ private:
             }
             c = 0x10000 + ((c - 0xD800) << 10) + (low - 0xDC00);
         }
-        appendUtf8(out, c);
+        cp1252::appendUtf8(out, c);
         return true;
     }
 

@@ -15,6 +15,9 @@ char16_t toUnicode(unsigned char byte);
 // The byte for a UTF-16 code unit, or nothing when the code page cannot hold it.
 std::optional<unsigned char> fromUnicode(char16_t unit);
 
+// Appends one Unicode code point as UTF-8.
+void appendUtf8(std::string& out, char32_t c);
+
 // Whole-text conversions to and from UTF-8 (for the command-line tool).
 std::string toUtf8(std::string_view bytes);
 // Nothing when the UTF-8 is malformed or holds a character outside the code page.
