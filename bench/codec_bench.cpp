@@ -3,8 +3,8 @@
 // (100,000 accounts), and the cipher's throughput next to memcpy of the same
 // buffer. Bytes per second count the accounts' field data.
 
-#include "store/account_file.h"
-#include "store/cipher.h"
+#include "core/cipher.h"
+#include "core/classic_file.h"
 
 #include <benchmark/benchmark.h>
 #include <cstring>
@@ -40,7 +40,7 @@ void WriteAccountFile(benchmark::State& state) {
     MiddleDraws draws;
     std::size_t fileSize = 0;
     for (auto _ : state) {
-        const std::string file = lb::writeAccountFile(accounts, "correct horse", draws);
+        const std::string file = lb::encodeClassicFile(accounts, "correct horse", draws);
         fileSize = file.size();
         benchmark::DoNotOptimize(file.data());
     }
@@ -51,10 +51,10 @@ void WriteAccountFile(benchmark::State& state) {
 void ReadAccountFile(benchmark::State& state) {
     const auto accounts = table(state.range(0), state.range(1));
     MiddleDraws draws;
-    const std::string file = lb::writeAccountFile(accounts, "correct horse", draws);
+    const std::string file = lb::encodeClassicFile(accounts, "correct horse", draws);
     for (auto _ : state) {
-        lb::ReadResult result = lb::readAccountFile(file, "correct horse");
-        if (result.outcome != lb::ReadOutcome::Read) {
+        lb::DecodeResult result = lb::decodeClassicFile(file, "correct horse");
+        if (result.outcome != lb::DecodeOutcome::Read) {
             state.SkipWithError("the file did not read back");
         }
         benchmark::DoNotOptimize(result.accounts.data());

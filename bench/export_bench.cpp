@@ -1,8 +1,8 @@
 // Exporting a full list of 5,000 accounts in each format, the largest list
 // the program lets a person build.
 
-#include "output/export_writer.h"
-#include "store/account.h"
+#include "core/account.h"
+#include "core/export_writer.h"
 
 #include <benchmark/benchmark.h>
 #include <string>

@@ -3,9 +3,11 @@
 // the per-keystroke and per-toggle costs must not grow with the row count.
 
 #include "mainwindow/frm_main.h"
-#include "shell/message_box.h"
+#include "platform/message_box.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QLineEdit>
 #include <QTest>
 #include <benchmark/benchmark.h>
 
@@ -49,8 +51,8 @@ BENCHMARK(BM_AddFiveThousandAccounts)->Unit(benchmark::kMillisecond)->Iterations
 void BM_KeystrokeWriteBack(benchmark::State& state) {
     Window w;
     w.window.table().replaceAll(makeAccounts(state.range(0)));
-    w.window.ShowAccount(static_cast<int>(state.range(0) / 2));
-    QLineEdit* box = w.window.picView->txtViewUserName;
+    w.window.showAccount(static_cast<int>(state.range(0) / 2));
+    auto* box = w.window.findChild<QLineEdit*>(QStringLiteral("txtViewUserName"));
     box->setFocus();
     bool type = true;
     for (auto _ : state) {
@@ -75,7 +77,7 @@ BENCHMARK(BM_SortByName)->Arg(5000)->Arg(1000000)->Unit(benchmark::kMillisecond)
 void BM_ToggleMask(benchmark::State& state) {
     Window w;
     w.window.table().replaceAll(makeAccounts(state.range(0)));
-    QAction* mask = w.window.menuEntry(QStringLiteral("mnuViewMaskPasswords"));
+    QAction* mask = w.window.commands().mnuViewMaskPasswords;
     for (auto _ : state) {
         mask->trigger();
         QCoreApplication::processEvents();

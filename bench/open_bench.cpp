@@ -4,11 +4,10 @@
 // with 500-character notes, and a file of 100,000 accounts such as another
 // program might have written.
 
+#include "core/classic_file.h"
 #include "mainwindow/frm_main.h"
-#include "store/account_file.h"
-#include "store/frm_password.h"
+#include "platform/file_io.h"
 #include "store/open_file.h"
-#include "store/safe_file.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -41,9 +40,9 @@ std::vector<lb::Account> accounts(int count) {
 void openFile(benchmark::State& state) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("bench.lockbk"));
-    const std::string bytes = lb::writeAccountFile(accounts(static_cast<int>(state.range(0))),
-                                                   kPassword.toStdString(), lb::randomSource());
-    if (lb::writeFileSafely(path, bytes)) {
+    const std::string bytes = lb::encodeClassicFile(accounts(static_cast<int>(state.range(0))),
+                                                    kPassword.toStdString(), lb::randomSource());
+    if (lb::writeFileSafely(path.toStdString(), bytes)) {
         state.SkipWithError("cannot write the file to open");
         return;
     }
@@ -54,11 +53,12 @@ void openFile(benchmark::State& state) {
     for (auto _ : state) {
         // Types the password while the dialog waits, and presses Enter.
         QTimer::singleShot(0, &window, [&] {
-            auto* dialog = qobject_cast<lb::FrmPassword*>(QApplication::activeModalWidget());
-            dialog->txtPassword->setText(kPassword);
+            auto* box = QApplication::activeModalWidget()->findChild<QLineEdit*>(
+                QStringLiteral("txtPassword"));
+            box->setText(kPassword);
             QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
             enter = Clock::now();
-            QApplication::sendEvent(dialog->txtPassword, &press);
+            QApplication::sendEvent(box, &press);
         });
         const bool read = lb::ReadAccountFile(window, path);
         const auto shown = Clock::now();

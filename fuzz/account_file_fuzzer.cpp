@@ -1,8 +1,8 @@
 // Hostile bytes into the current-format reader. Whatever it accepts must
 // survive a write and a second read unchanged.
 
+#include "core/classic_file.h"
 #include "fuzz_password.h"
-#include "store/account_file.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -18,18 +18,18 @@ public:
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    const lb::ReadResult first = lb::readAccountFile(bytes, lb::fuzz::kPassword);
-    if (first.outcome != lb::ReadOutcome::Read) {
+    const lb::DecodeResult first = lb::decodeClassicFile(bytes, lb::fuzz::kPassword);
+    if (first.outcome != lb::DecodeOutcome::Read) {
         if (!first.accounts.empty() ||
-            (first.outcome == lb::ReadOutcome::Damaged && first.error.number < 1001)) {
+            (first.outcome == lb::DecodeOutcome::Damaged && first.error.number < 1001)) {
             std::abort();
         }
         return 0;
     }
     MiddleDraws draws;
-    const std::string again = lb::writeAccountFile(first.accounts, lb::fuzz::kPassword, draws);
-    const lb::ReadResult second = lb::readAccountFile(again, lb::fuzz::kPassword);
-    if (second.outcome != lb::ReadOutcome::Read || second.accounts != first.accounts) {
+    const std::string again = lb::encodeClassicFile(first.accounts, lb::fuzz::kPassword, draws);
+    const lb::DecodeResult second = lb::decodeClassicFile(again, lb::fuzz::kPassword);
+    if (second.outcome != lb::DecodeOutcome::Read || second.accounts != first.accounts) {
         std::abort();
     }
     return 0;

@@ -2,10 +2,10 @@
 // tests' old-format maker), so no binary files live in the repository:
 //   make_fuzz_seeds DIR  ->  DIR/account_file/, DIR/legacy_file/, DIR/account_json/
 
-#include "cli/account_json.h"
+#include "account_files.h"
+#include "core/account_json.h"
+#include "core/classic_file.h"
 #include "fuzz_password.h"
-#include "legacy_file_maker.h"
-#include "store/account_file.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -54,9 +54,9 @@ int main(int argc, char** argv) {
         const auto accounts = table(count);
         const std::string name = std::to_string(count) + "-accounts";
         save(dir / "account_file" / name,
-             lb::writeAccountFile(accounts, lb::fuzz::kPassword, draws));
-        save(dir / "legacy_file" / name, lb::test::makeLegacyFile(accounts, lb::fuzz::kPassword));
-        save(dir / "account_json" / name, lb::cli::accountsToJson(accounts));
+             lb::encodeClassicFile(accounts, lb::fuzz::kPassword, draws));
+        save(dir / "legacy_file" / name, lb::test::legacyFile(accounts, lb::fuzz::kPassword));
+        save(dir / "account_json" / name, lb::accountsToJson(accounts));
     }
     return 0;
 }

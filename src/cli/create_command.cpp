@@ -1,12 +1,11 @@
-#include "cli/account_json.h"
 #include "cli/commands.h"
 #include "cli/load_accounts.h"
 #include "cli/standard_input.h"
-#include "store/account_file.h"
-#include "store/safe_file.h"
-#include "tools/random_source.h"
+#include "core/account_json.h"
+#include "core/classic_file.h"
+#include "core/random_source.h"
+#include "platform/file_io.h"
 
-#include <QFile>
 #include <cstdio>
 
 namespace lb::cli {
@@ -22,9 +21,9 @@ ExitStatus runCreate(const Arguments& arguments) {
         std::fprintf(stderr, "The accounts on standard input are not valid: %s.\n", error.c_str());
         return ExitStatus::Usage;
     }
-    const std::string bytes = writeAccountFile(*accounts, input.password, randomSource());
-    if (const auto failure = writeFileSafely(QFile::decodeName(arguments[0].c_str()), bytes)) {
-        reportUnexpectedError(failure->number, failure->description, "saving the file");
+    const std::string bytes = encodeClassicFile(*accounts, input.password, randomSource());
+    if (const auto failure = writeFileSafely(arguments[0], bytes)) {
+        reportUnexpectedError(*failure, "saving the file");
         return ExitStatus::Damaged;
     }
     return ExitStatus::Success;

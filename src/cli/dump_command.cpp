@@ -1,8 +1,8 @@
-#include "cli/account_json.h"
 #include "cli/commands.h"
 #include "cli/load_accounts.h"
 #include "cli/standard_input.h"
-#include "store/error.h"
+#include "core/account_json.h"
+#include "core/error.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -23,7 +23,7 @@ ExitStatus runDump(const Arguments& arguments) {
     if (std::fwrite(json.data(), 1, json.size(), stdout) != json.size() ||
         std::fflush(stdout) != 0) {
         const Error error = systemError(errno);
-        reportUnexpectedError(error.number, error.description, "writing the output");
+        reportUnexpectedError(error, "writing the output");
         return ExitStatus::Damaged;
     }
     return ExitStatus::Success;

@@ -1,10 +1,9 @@
 #include "cli/commands.h"
 #include "cli/load_accounts.h"
 #include "cli/standard_input.h"
-#include "output/export_writer.h"
-#include "store/safe_file.h"
+#include "core/export_writer.h"
+#include "platform/file_io.h"
 
-#include <QFile>
 #include <cstdio>
 
 namespace lb::cli {
@@ -38,9 +37,8 @@ ExitStatus runExport(const Arguments& arguments) {
     }
     // Every password is in clear in the file: new files are for the owner
     // only, and a failed write keeps any earlier file whole.
-    if (const auto failure = writeFileSafely(QFile::decodeName(arguments[2].c_str()),
-                                             exportBytes(accounts, *format))) {
-        reportUnexpectedError(failure->number, failure->description, "exporting");
+    if (const auto failure = writeFileSafely(arguments[2], exportBytes(accounts, *format))) {
+        reportUnexpectedError(*failure, "exporting");
         return ExitStatus::Damaged;
     }
     return ExitStatus::Success;

@@ -1,10 +1,11 @@
 #pragma once
-// Reading an account file of either format for a lockerbook-cli command, with
+// Reading an account file of any format for a lockerbook-cli command, with
 // the same refusals as the window program: on failure the message goes to
 // standard error and the exit status tells the kind of failure.
 
 #include "cli/exit_status.h"
-#include "store/account.h"
+#include "core/account.h"
+#include "core/error.h"
 
 #include <string_view>
 #include <vector>
@@ -16,6 +17,6 @@ ExitStatus loadAccountFile(const char* path, std::string_view password,
                            std::vector<Account>& accounts);
 
 // "There was an unexpected error (number N, description) while <doing>." on standard error.
-void reportUnexpectedError(int number, const std::string& description, const char* doing);
+void reportUnexpectedError(const Error& error, std::string_view doing);
 
 } // namespace lb::cli

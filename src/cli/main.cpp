@@ -2,6 +2,7 @@
 // read from the first line of standard input, never from the command line.
 
 #include "cli/commands.h"
+#include "platform/process_protection.h"
 
 #include <cstdio>
 #include <exception>
@@ -61,6 +62,7 @@ ExitStatus run(int argc, char** argv) {
 } // namespace
 
 int main(int argc, char** argv) {
+    lb::protectSecrets();
     try {
         return static_cast<int>(run(argc, argv));
     } catch (const std::exception& e) {

@@ -1,6 +1,6 @@
 #include "cli/standard_input.h"
 
-#include "store/cp1252.h"
+#include "core/cp1252.h"
 
 #include <cerrno>
 #include <cstdio>

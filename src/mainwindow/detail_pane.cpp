@@ -1,8 +1,7 @@
 #include "mainwindow/detail_pane.h"
 
-#include "shell/asterisk_style.h"
-
-#include <cmath>
+#include "mainwindow/round_half_even.h"
+#include "platform/asterisk_style.h"
 
 namespace lb {
 namespace {
@@ -27,11 +26,6 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& captio
     button->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
     button->setAutoDefault(false);
     return button;
-}
-
-// Rounds to the nearest whole number, halves to the even neighbour.
-int roundHalfEven(double v) {
-    return static_cast<int>(std::nearbyint(v));
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #include "mainwindow/detail_text_limit.h"
 
-#include "store/ansi_text.h"
+#include "platform/ansi_text.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

@@ -1,15 +1,20 @@
 #include "mainwindow/frm_main.h"
 
-#include "about/help.h"
-#include "shell/artwork.h"
-#include "shell/message_box.h"
-#include "shell/settings.h"
-#include "shell/texts.h"
-#include "shell/twips.h"
-#include "store/ansi_text.h"
-#include "tools/clipboard.h"
-#include "tools/copy_commands.h"
-#include "tools/random_password.h"
+#include "core/random_password.h"
+#include "dialogs/frm_clear.h"
+#include "dialogs/password_prompt.h"
+#include "mainwindow/account_list_view.h"
+#include "mainwindow/detail_pane.h"
+#include "mainwindow/help.h"
+#include "mainwindow/splitter_bar.h"
+#include "platform/ansi_text.h"
+#include "platform/artwork.h"
+#include "platform/clipboard.h"
+#include "platform/message_box.h"
+#include "platform/settings.h"
+#include "platform/texts.h"
+#include "platform/twips.h"
+#include "store/copy_commands.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -19,6 +24,8 @@
 #include <QLocale>
 #include <QMenuBar>
 #include <QScreen>
+#include <QStatusBar>
+#include <QToolBar>
 #include <algorithm>
 #include <cmath>
 
@@ -31,8 +38,8 @@ FrmMain::FrmMain(QWidget* parent) : QMainWindow(parent) {
                     artwork::icon(QStringLiteral("sortup")),
                     artwork::icon(QStringLiteral("sortdown")));
     buildClientArea();
+    buildCommands();
     buildToolbar();
-    buildMenus();
     connectDetailPane();
     resize(qRound(twipsToPixels(this, kDesignedClientWidthTwips)),
            qRound(twipsToPixels(this, kDesignedClientHeightTwips)) +
@@ -119,16 +126,16 @@ void FrmMain::connectDetailPane() {
             [this] { writeBack(picView->txtViewNotes); });
 
     connect(picView->cmdViewCopyUserName, &QPushButton::clicked, this,
-            [this] { CopyUserNameOrUrl(*this, picView->txtViewUserName->text()); });
+            [this] { copyUserNameOrUrl(*this, picView->txtViewUserName->text()); });
     connect(picView->cmdViewCopyURL, &QPushButton::clicked, this,
-            [this] { CopyUserNameOrUrl(*this, picView->txtViewURL->text()); });
+            [this] { copyUserNameOrUrl(*this, picView->txtViewURL->text()); });
     connect(picView->cmdViewCopyPassword, &QPushButton::clicked, this,
-            [this] { CopyPassword(*this, picView->txtViewPassword->text()); });
+            [this] { copyPassword(*this, picView->txtViewPassword->text()); });
     connect(picView->cmdViewRandomPassword, &QPushButton::clicked, this, [this] {
         picView->txtViewPassword->setText(QString::fromStdString(RandomPassword()));
     });
     connect(picView->cmdViewGoURL, &QPushButton::clicked, this,
-            [this] { GoToUrl(picView->txtViewURL->text()); });
+            [this] { goToUrl(picView->txtViewURL->text()); });
 }
 
 bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
@@ -221,6 +228,14 @@ void FrmMain::EndBusy() {
     }
 }
 
+QString FrmMain::askPassword(bool confirm) {
+    return ui::GetPassword(this, confirm);
+}
+
+void FrmMain::showClearPrompt() {
+    lb::showClearPrompt(this);
+}
+
 // ---- detail pane ---------------------------------------------------------------------------
 
 void FrmMain::SelectAllText(QWidget* box) {
@@ -244,7 +259,7 @@ void FrmMain::ClearDetailView() {
     for (QPushButton* b : picView->buttons()) {
         b->setEnabled(false);
     }
-    toolbar_.value(QStringLiteral("remove"))->setEnabled(false);
+    enableRemoveButton(false);
 }
 
 void FrmMain::EnableDetailView() {
@@ -254,7 +269,7 @@ void FrmMain::EnableDetailView() {
     for (QPushButton* b : picView->buttons()) {
         b->setEnabled(true);
     }
-    toolbar_.value(QStringLiteral("remove"))->setEnabled(true);
+    enableRemoveButton(true);
 }
 
 void FrmMain::lstAccounts_ItemClick(int row) {
@@ -274,7 +289,7 @@ void FrmMain::lstAccounts_ItemClick(int row) {
     model_.setViewingRow(row);
 }
 
-void FrmMain::ShowAccount(int row) {
+void FrmMain::showAccount(int row) {
     if (row < 0 || row >= model_.size()) {
         return;
     }
@@ -347,7 +362,7 @@ void FrmMain::AddAccount() {
     account.notes =
         "Added " + toAnsi(today).value_or(QDate::currentDate().toString(Qt::ISODate).toStdString());
     const int row = model_.append(std::move(account));
-    ShowAccount(row);
+    showAccount(row);
 }
 
 void FrmMain::mnuAccountsRemove_Click() {
@@ -362,7 +377,7 @@ void FrmMain::mnuAccountsRemove_Click() {
         model_.removeAt(row);
     }
     if (model_.size() > 0) {
-        ShowAccount(std::min(row, model_.size() - 1));
+        showAccount(std::min(row, model_.size() - 1));
     } else {
         model_.setViewingRow(-1);
         ClearDetailView();
@@ -379,7 +394,7 @@ void FrmMain::closeEvent(QCloseEvent* event) {
     }
     storeWindowSettings();
     hide();
-    // ExitCleanup: only exactly "Yes" keeps the clipboard from being emptied.
+    // ExitCleanup: the clipboard is emptied when the option is exactly "Yes", as when absent.
     if (settings::optionOn(settings::kClearClipboardOnExit, true)) {
         ClearClipboard();
     }

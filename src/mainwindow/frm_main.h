@@ -2,23 +2,26 @@
 // frmMain, the main window: the account list, the detail pane, the menus,
 // the toolbar and the status bar, the layout routine and the view switches.
 // It owns the account table and the open file's state for the whole run, and
-// offers the file operations what they need through AccountWindow.
+// offers the file operations what they need through AccountWindow. Its
+// controls and state are its own; tests reach the controls as a person
+// does, by their names, and the commands through commands().
 
-#include "mainwindow/account_list_view.h"
-#include "mainwindow/detail_pane.h"
-#include "mainwindow/splitter_bar.h"
+#include "mainwindow/commands.h"
 #include "store/account_table_model.h"
 #include "store/account_window.h"
 #include "store/current_file.h"
 
-#include <QFrame>
-#include <QLabel>
 #include <QMainWindow>
-#include <QMap>
-#include <QStatusBar>
-#include <QToolBar>
+
+class QFrame;
+class QStatusBar;
+class QToolBar;
 
 namespace lb {
+
+class AccountListView;
+class DetailPane;
+class SplitterBar;
 
 class FrmMain : public QMainWindow, public AccountWindow {
     Q_OBJECT
@@ -35,49 +38,29 @@ public:
     void BeginBusy() override;
     void EndBusy() override;
     void ClearDetailView() override;
-    void ShowAccount(int row) override;
+    void showAccount(int row) override;
     bool QuerySave() override;
+    QString askPassword(bool confirm) override;
+    void showClearPrompt() override;
 
     // The account store's operations.
     void NewFile();
     void AddAccount();
     void mnuAccountsRemove_Click();
 
-    // The list and the detail pane.
+    // Shows the account of the row in the detail pane, ready for editing.
     void lstAccounts_ItemClick(int row);
-    void EnableDetailView();
-    static void SelectAllText(QWidget* box);
     int ViewingAccount() const { return model_.viewingRow(); }
     QString statusText() const;
     bool isBusy() const { return busy_; }
 
-    // Layout and view switches.
     void Form_Resize();
     void SetMiniMode(bool mode);
-    bool InMiniMode = false;
-    bool Loading = false;
-    double SplitPercentage = 0;
-    double NormalTop = 0;
-    double NormalLeft = 0;
-    double NormalHeight = 0;
-    double NormalWidth = 0;
+    bool inMiniMode() const { return InMiniMode; }
+    // The detail pane's share of the client width, in percent.
+    double splitPercentage() const { return SplitPercentage; }
 
-    // The toolbar's click handler: runs the menu entry of the button's key.
-    void tbToolbar_ButtonClick(const QString& key);
-
-    // The client area (everything below the menu bar) and its controls.
-    QWidget* client;
-    QToolBar* tbToolbar;
-    QStatusBar* sbStatus;
-    QFrame* shpAccounts;
-    AccountListView* lstAccounts;
-    SplitterBar* picSeperator;
-    QWidget* picSlideLine;
-    DetailPane* picView;
-
-    // A menu entry or toolbar button by its name ("mnuFileNew") or key ("new").
-    QAction* menuEntry(const QString& name) const { return menu_.value(name); }
-    QAction* toolbarButton(const QString& key) const { return toolbar_.value(key); }
+    const MainCommands& commands() const { return menu_; }
 
     // The designed client area, in twips.
     static constexpr int kDesignedClientWidthTwips = 9165;
@@ -97,10 +80,14 @@ protected:
 private:
     void Form_Load();
     void buildClientArea();
-    void buildMenus();
+    void buildCommands();
     void buildToolbar();
     void connectDetailPane();
     void writeBack(QWidget* box);
+    void EnableDetailView();
+    static void SelectAllText(QWidget* box);
+    // The toolbar's "remove" button follows the detail pane; the menu entry never changes.
+    void enableRemoveButton(bool enabled);
 
     void mnuViewToolbar_Click();
     void mnuViewStatusBar_Click();
@@ -114,10 +101,27 @@ private:
     void storeWindowSettings();
     void recordNormalGeometry();
 
+    // The client area (everything below the menu bar) and its controls.
+    QWidget* client = nullptr;
+    QToolBar* tbToolbar = nullptr;
+    QStatusBar* sbStatus = nullptr;
+    QFrame* shpAccounts = nullptr;
+    AccountListView* lstAccounts = nullptr;
+    SplitterBar* picSeperator = nullptr;
+    QWidget* picSlideLine = nullptr;
+    DetailPane* picView = nullptr;
+    MainCommands menu_;
+
+    bool InMiniMode = false;
+    bool Loading = false;
+    double SplitPercentage = 0;
+    double NormalTop = 0;
+    double NormalLeft = 0;
+    double NormalHeight = 0;
+    double NormalWidth = 0;
+
     AccountTableModel model_;
     CurrentFile file_;
-    QMap<QString, QAction*> menu_;
-    QMap<QString, QAction*> toolbar_;
     bool busy_ = false;
 };
 

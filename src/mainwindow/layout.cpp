@@ -1,9 +1,15 @@
 // The layout routine of frmMain and the splitter drag. Coordinates inside the
 // client area are pixels; the split is a percentage of the client width.
 
+#include "mainwindow/account_list_view.h"
+#include "mainwindow/detail_pane.h"
 #include "mainwindow/frm_main.h"
+#include "mainwindow/round_half_even.h"
+#include "mainwindow/splitter_bar.h"
 
 #include <QHeaderView>
+#include <QStatusBar>
+#include <QToolBar>
 #include <algorithm>
 #include <cmath>
 
@@ -13,10 +19,6 @@ namespace {
 constexpr int kSplitterWidth = 5;
 constexpr int kPaneMinimum = 150;
 constexpr int kToolbarGap = 3;
-
-int roundHalfEven(double v) {
-    return static_cast<int>(std::nearbyint(v));
-}
 
 double roundTo10Places(double v) {
     return std::round(v * 1e10) / 1e10;

@@ -2,9 +2,9 @@
 // dropped (new file, open, exit).
 
 #include "mainwindow/frm_main.h"
-#include "shell/message_box.h"
-#include "shell/settings.h"
-#include "shell/texts.h"
+#include "platform/message_box.h"
+#include "platform/settings.h"
+#include "platform/texts.h"
 #include "store/save_file.h"
 
 namespace lb {

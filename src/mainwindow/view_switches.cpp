@@ -1,41 +1,49 @@
 // The view switches of frmMain: mini mode, toolbar and status bar, always on
 // top and password masking. None of them is stored or marks the file changed.
 
+#include "mainwindow/detail_pane.h"
 #include "mainwindow/frm_main.h"
+#include "store/account_table_model.h"
 
-#include <QMenuBar>
+#include <QAction>
+#include <QMenu>
+#include <QStatusBar>
+#include <QToolBar>
 
 namespace lb {
 
 void FrmMain::SetMiniMode(bool mode) {
     InMiniMode = mode;
-    for (const char* name : {"mnuFile", "mnuView", "mnuAccounts", "mnuHelp"}) {
-        QAction* menu = menu_.value(QLatin1String(name));
-        menu->setVisible(!mode);
+    for (QMenu* menu : {menu_.mnuFile, menu_.mnuView, menu_.mnuAccounts, menu_.mnuHelp}) {
+        menu->menuAction()->setVisible(!mode);
         // A hidden menu's shortcuts must not reach its entries.
-        for (QAction* entry : menu->menu()->actions()) {
+        for (QAction* entry : menu->actions()) {
             entry->setShortcutContext(mode ? Qt::WidgetShortcut : Qt::WindowShortcut);
         }
     }
-    menu_.value(QStringLiteral("mnuCloseMiniMode"))->setVisible(mode);
+    menu_.mnuCloseMiniMode->setVisible(mode);
+    // A toolbar button takes its state from its action whenever the action
+    // changes, as the shortcuts just did; "remove" follows the shown account.
+    enableRemoveButton(ViewingAccount() >= 0);
     Form_Resize();
 }
 
 void FrmMain::mnuViewToolbar_Click() {
     // The entry is checkable: choosing it has already reversed its check mark.
-    tbToolbar->setVisible(menu_.value(QStringLiteral("mnuViewToolbar"))->isChecked());
+    tbToolbar->setVisible(menu_.mnuViewToolbar->isChecked());
     Form_Resize();
 }
 
 void FrmMain::mnuViewStatusBar_Click() {
-    sbStatus->setVisible(menu_.value(QStringLiteral("mnuViewStatusBar"))->isChecked());
+    sbStatus->setVisible(menu_.mnuViewStatusBar->isChecked());
     Form_Resize();
 }
 
 void FrmMain::mnuViewOnTop_Click() {
-    const bool onTop = menu_.value(QStringLiteral("mnuViewOnTop"))->isChecked();
-    toolbar_.value(QStringLiteral("ontop"))->setChecked(onTop);
-    // Changing a window flag hides the window; show it again where it was.
+    // One action serves the entry and the button, so the check mark and the
+    // pressed state are the same state. Changing a window flag hides the
+    // window; show it again where it was.
+    const bool onTop = menu_.mnuViewOnTop->isChecked();
     const bool wasVisible = isVisible();
     const QRect where = geometry();
     setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
@@ -46,9 +54,8 @@ void FrmMain::mnuViewOnTop_Click() {
 }
 
 void FrmMain::mnuViewMaskPasswords_Click() {
-    const bool masked = menu_.value(QStringLiteral("mnuViewMaskPasswords"))->isChecked();
+    const bool masked = menu_.mnuViewMaskPasswords->isChecked();
     picView->setPasswordMasked(masked);
-    toolbar_.value(QStringLiteral("maskpasswords"))->setChecked(masked);
     model_.setMasked(masked);
     SetStatusText(QString());
 }

@@ -1,7 +1,7 @@
 #include "store/account_table_model.h"
 
-#include "store/account_order.h"
-#include "store/ansi_text.h"
+#include "core/account_order.h"
+#include "platform/ansi_text.h"
 
 #include <QFont>
 

@@ -6,7 +6,7 @@
 // account (ViewingAccount) is a row that follows its account through sorting
 // and the removal of other rows.
 
-#include "store/account.h"
+#include "core/account.h"
 
 #include <QAbstractTableModel>
 #include <QIcon>

@@ -1,8 +1,9 @@
 #pragma once
-// What the file operations (save, open, export, print) need from the main
-// window: the account table, the open file's state, and the window-wide
-// feedback operations. frmMain provides it; keeping the file operations on
-// this narrow surface keeps them out of the window's layout and menus.
+// What the file operations (save, open, export, print, copy) need from the
+// main window: the account table, the open file's state, the window-wide
+// feedback operations and the two dialogs they raise. frmMain provides it;
+// keeping the operations on this narrow surface keeps them out of the
+// window's layout and menus, and keeps the dialogs above them.
 
 #include <QString>
 
@@ -31,10 +32,16 @@ public:
 
     virtual void ClearDetailView() = 0;
     // Selects the row and shows it in the detail pane (lstAccounts_ItemClick).
-    virtual void ShowAccount(int row) = 0;
+    virtual void showAccount(int row) = 0;
 
     // Asks whether unsaved changes are to be saved first; false means stop.
     virtual bool QuerySave() = 0;
+
+    // frmPassword: the master password, typed twice with confirm; the empty
+    // text means the person cancelled.
+    virtual QString askPassword(bool confirm) = 0;
+    // frmClear, the prompt that follows a password copy.
+    virtual void showClearPrompt() = 0;
 };
 
 } // namespace lb

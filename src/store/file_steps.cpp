@@ -1,17 +1,17 @@
 #include "store/file_steps.h"
 
-#include "shell/message_box.h"
-#include "shell/texts.h"
+#include "core/messages.h"
+#include "platform/ansi_text.h"
+#include "platform/message_box.h"
+#include "platform/texts.h"
 #include "store/account_window.h"
-#include "store/ansi_text.h"
-#include "store/password_prompt.h"
 
 #include <QCoreApplication>
 
 namespace lb {
 
 std::optional<std::string> askMasterPassword(AccountWindow& w, bool confirm) {
-    const QString typed = ui::GetPassword(w.window(), confirm);
+    const QString typed = w.askPassword(confirm);
     if (typed.isEmpty()) {
         return std::nullopt;
     }
@@ -28,8 +28,12 @@ void beginBusyWith(AccountWindow& w, const QString& status) {
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
-void showFileError(AccountWindow& w, const QString& text) {
-    ui::showCritical(w.window(), texts::kErrorTitle, text);
+void showFileError(AccountWindow& w, const std::string& text) {
+    ui::showCritical(w.window(), texts::kErrorTitle, texts::qtext(text));
+}
+
+void showUnexpectedError(AccountWindow& w, const Error& error, std::string_view doing) {
+    showFileError(w, unexpectedErrorText(error, doing));
 }
 
 } // namespace lb

@@ -1,10 +1,14 @@
 #pragma once
-// Steps that saving and opening share: asking for the master password, the
-// busy state with its painted status text, and the "Error" message box.
+// Steps that saving, opening, export and print share: asking for the master
+// password, the busy state with its painted status text, and the "Error"
+// message box.
+
+#include "core/error.h"
 
 #include <QString>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace lb {
 
@@ -17,7 +21,9 @@ std::optional<std::string> askMasterPassword(AccountWindow& w, bool confirm);
 // Enters the busy state and paints the status text before the long work starts.
 void beginBusyWith(AccountWindow& w, const QString& status);
 
-// A failure of a file operation: title "Error", critical icon, OK.
-void showFileError(AccountWindow& w, const QString& text);
+// A failure of a file operation: title "Error", critical icon, OK; text in UTF-8.
+void showFileError(AccountWindow& w, const std::string& text);
+// "There was an unexpected error (number N, description) while <doing>."
+void showUnexpectedError(AccountWindow& w, const Error& error, std::string_view doing);
 
 } // namespace lb

@@ -1,11 +1,10 @@
 #include "store/old_format_open.h"
 
-#include "shell/message_box.h"
-#include "shell/texts.h"
-#include "store/account_file.h"
+#include "core/account.h"
+#include "core/legacy_file.h"
+#include "platform/message_box.h"
+#include "platform/texts.h"
 #include "store/account_window.h"
-#include "store/file_steps.h"
-#include "store/legacy_file.h"
 #include "store/opened_file.h"
 
 namespace lb {
@@ -42,25 +41,11 @@ bool ReadLegacyFile(AccountWindow& w, const QString& path, std::string_view file
     if (!personAcceptsConversion(w)) {
         return false;
     }
-    LegacyResult result = readLegacyFile(fileBytes, password);
-    switch (result.outcome) {
-    case LegacyOutcome::NotAccountFile:
-        showFileError(w, kNotAccountFileText);
+    DecodeResult result = decodeLegacyFile(fileBytes, password);
+    const bool lossy = !unstorableFields(result.accounts).empty();
+    if (!takeDecodedFile(w, path, password, std::move(result))) {
         return false;
-    case LegacyOutcome::WrongPassword:
-        showFileError(w, kWrongPasswordText);
-        return false;
-    case LegacyOutcome::Damaged:
-        // The old reader never gave a description, only the number.
-        showFileError(w, QStringLiteral("There was an unexpected error (number %1) while reading "
-                                        "the file.")
-                             .arg(result.errorNumber));
-        return false;
-    case LegacyOutcome::Read:
-        break;
     }
-    const bool lossy = holdsCode255(result.accounts);
-    installOpenedFile(w, path, password, std::move(result.accounts));
     if (lossy) {
         warnAboutCode255(w);
     }

@@ -1,22 +1,29 @@
 #include "store/opened_file.h"
 
+#include "core/messages.h"
 #include "store/account_table_model.h"
 #include "store/account_window.h"
 #include "store/current_file.h"
+#include "store/file_steps.h"
 
 namespace lb {
 
-void installOpenedFile(AccountWindow& w, const QString& path, std::string password,
-                       std::vector<Account> accounts) {
+bool takeDecodedFile(AccountWindow& w, const QString& path, std::string password,
+                     DecodeResult result) {
+    if (result.outcome != DecodeOutcome::Read) {
+        showFileError(w, decodeFailureText(result));
+        return false;
+    }
     w.ClearDetailView();
-    w.table().replaceAll(std::move(accounts));
+    w.table().replaceAll(std::move(result.accounts));
     if (w.table().size() > 0) {
-        w.ShowAccount(0);
+        w.showAccount(0);
     }
     CurrentFile& file = w.currentFile();
     file.CurrentPassword = std::move(password);
     file.CurrentFileName = path;
     file.FileSaved = true;
+    return true;
 }
 
 } // namespace lb

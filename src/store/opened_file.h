@@ -1,26 +1,21 @@
 #pragma once
-// What both readers, current and old format, do with a file they could read,
-// and the refusals they share. A reader builds its accounts off to the side
-// and hands them over here only once the whole file was read, so a failed
-// open leaves the table and the open file's state exactly as they were.
+// What every reader's result comes to. A reader builds its accounts off to
+// the side and hands them over here only once the whole file was read, so a
+// failed open leaves the table and the open file's state exactly as they were.
 
-#include "store/account.h"
+#include "core/decode_result.h"
 
 #include <QString>
 #include <string>
-#include <vector>
 
 namespace lb {
 
 class AccountWindow;
 
-inline const QString kNotAccountFileText =
-    QStringLiteral("The file does not appear to be a Lockerbook file. It could not be opened.");
-inline const QString kWrongPasswordText = QStringLiteral("Wrong password.");
-
-// Swaps the accounts into the table, shows the first one, and makes the file
-// the open one: its path, its password, nothing unsaved.
-void installOpenedFile(AccountWindow& w, const QString& path, std::string password,
-                       std::vector<Account> accounts);
+// A refusal or a damaged file is reported in its own words and gives false.
+// Read accounts are swapped into the table, the first one is shown, and the
+// file becomes the open one: its path, its password, nothing unsaved.
+bool takeDecodedFile(AccountWindow& w, const QString& path, std::string password,
+                     DecodeResult result);
 
 } // namespace lb

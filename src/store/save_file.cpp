@@ -1,13 +1,14 @@
 #include "store/save_file.h"
 
-#include "shell/file_dialog.h"
-#include "shell/texts.h"
-#include "store/account_file.h"
+#include "core/classic_file.h"
+#include "platform/file_dialog.h"
+#include "platform/file_io.h"
+#include "platform/paths.h"
+#include "platform/texts.h"
 #include "store/account_table_model.h"
 #include "store/account_window.h"
 #include "store/current_file.h"
 #include "store/file_steps.h"
-#include "store/safe_file.h"
 
 #include <QFileInfo>
 
@@ -50,11 +51,9 @@ bool WriteAccountFile(AccountWindow& w, const QString& path) {
     }
     beginBusyWith(w, QStringLiteral("Saving '%1'...").arg(path));
     const std::string bytes =
-        writeAccountFile(w.table().accounts(), file.CurrentPassword, randomSource());
-    if (const auto error = writeFileSafely(path, bytes)) {
-        showFileError(w, texts::unexpectedError(error->number,
-                                                QString::fromStdString(error->description),
-                                                QStringLiteral("saving the file")));
+        encodeClassicFile(w.table().accounts(), file.CurrentPassword, randomSource());
+    if (const auto error = writeFileSafely(pathBytes(path), bytes)) {
+        showUnexpectedError(w, *error, "saving the file");
         w.EndBusy();
         return false;
     }

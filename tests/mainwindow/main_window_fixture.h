@@ -1,11 +1,19 @@
 #pragma once
-// A fresh user's main window, shown offscreen, with a FakeUser to answer it.
+// A fresh user's main window, shown offscreen, with a FakeUser to answer it,
+// and the ways a person reaches it: keys, clicks, and controls by their names.
 
+#include "controls.h"
 #include "fake_user.h"
 #include "mainwindow/frm_main.h"
 
-#include <QTest>
-#include <gtest/gtest.h>
+#include <QAction>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QToolBar>
+#include <QToolButton>
 #include <memory>
 
 namespace lb::test {
@@ -15,6 +23,7 @@ protected:
     void SetUp() override {
         resetSettings();
         user = std::make_unique<FakeUser>();
+        user->windowBusy = [this] { return window->isBusy(); };
         window = std::make_unique<FrmMain>();
     }
     void TearDown() override {
@@ -30,13 +39,35 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     }
 
-    // Adds accounts through the Add command, as a person would.
-    void addAccounts(int count) {
-        for (int i = 0; i < count; ++i) {
-            window->menuEntry(QStringLiteral("mnuAccountsAdd"))->trigger();
-        }
+    template <typename Widget = QWidget> Widget* part(const char* name) const {
+        return control<Widget>(window.get(), name);
+    }
+    QLineEdit* box(const char* name) const { return part<QLineEdit>(name); }
+    QPushButton* button(const char* name) const { return part<QPushButton>(name); }
+    QTableView* list() const { return part<QTableView>("lstAccounts"); }
+    const MainCommands& commands() const { return window->commands(); }
+    QToolButton* toolButton(QAction* command) const {
+        return qobject_cast<QToolButton*>(part<QToolBar>("tbToolbar")->widgetForAction(command));
+    }
+    void press(const char* keys) {
+        QTest::keySequence(window.get(), QKeySequence(QLatin1String(keys)));
     }
 
+    // Adds accounts with the Add command's shortcut, as a person would.
+    void addAccounts(int count) {
+        for (int i = 0; i < count; ++i) {
+            press("Ctrl+E");
+        }
+    }
+    void clickRow(int row) {
+        const QRect r = list()->visualRect(window->table().index(row, 1));
+        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, r.center());
+    }
+    void clickHeader(int column) {
+        QHeaderView* header = list()->horizontalHeader();
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                          QPoint(header->sectionViewportPosition(column) + 5, 5));
+    }
     QString cell(int row, int column) const {
         return window->table().index(row, column).data().toString();
     }

@@ -1,7 +1,7 @@
 #include "fake_user.h"
 
-#include "shell/shell_open.h"
-#include "store/password_prompt.h"
+#include "dialogs/password_prompt.h"
+#include "platform/shell_open.h"
 
 #include <QSettings>
 
@@ -10,6 +10,7 @@ namespace lb::test {
 FakeUser::FakeUser() {
     ui::setMessageHook([this](const ui::Message& m) {
         messages.push_back(m);
+        busyAtMessage.push_back(windowBusy && windowBusy());
         if (messageAnswers_.empty()) {
             return m.escapeButton != QMessageBox::NoButton ? m.escapeButton : QMessageBox::Ok;
         }

@@ -4,13 +4,13 @@
 // was shown and what was handed to the desktop. Unanswered questions are
 // cancelled (Escape), so nothing ever waits for a real person.
 
-#include "shell/file_dialog.h"
-#include "shell/message_box.h"
+#include "platform/file_dialog.h"
+#include "platform/message_box.h"
 
 #include <QMessageBox>
 #include <QString>
 #include <deque>
-#include <optional>
+#include <functional>
 #include <vector>
 
 namespace lb::test {
@@ -29,15 +29,18 @@ public:
     void willTypePassword(const QString& password);
     void willCancelPassword();
 
+    // Asked as each message box comes up, to note whether the window behind
+    // it was still busy then.
+    std::function<bool()> windowBusy;
+
     // What the program showed, in order.
     std::vector<ui::Message> messages;
+    std::vector<bool> busyAtMessage;
     std::vector<ui::FileDialogRequest> fileDialogs;
     std::vector<bool> passwordPrompts; // the confirm flag of each prompt
     std::vector<QString> shellOpened;
 
-    // The last message's text, or empty.
     QString lastMessageText() const;
-    // Answers not used by the end of the test.
     std::size_t pendingAnswers() const;
 
 private:

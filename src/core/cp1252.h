@@ -1,0 +1,23 @@
+#pragma once
+// Windows-1252, the code page of account and export files, as a one-to-one
+// map between all 256 byte values and UTF-16 code units. The five bytes that
+// Windows-1252 leaves undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) map to the C1
+// control characters of the same value, as Windows does, so no byte is lost.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace lb::cp1252 {
+
+char16_t toUnicode(unsigned char byte);
+
+// The byte for a UTF-16 code unit, or nothing when the code page cannot hold it.
+std::optional<unsigned char> fromUnicode(char16_t unit);
+
+// Whole-text conversions to and from UTF-8 (for the command-line tool).
+std::string toUtf8(std::string_view bytes);
+// Nothing when the UTF-8 is malformed or holds a character outside the code page.
+std::optional<std::string> fromUtf8(std::string_view utf8);
+
+} // namespace lb::cp1252

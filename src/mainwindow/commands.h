@@ -1,0 +1,41 @@
+#pragma once
+// Every command of the main window as one QAction, shared by the menu bar
+// and the toolbar, so that a check mark and its pressed button are one state
+// and no code has to keep them in step. Named as the menu entries they are.
+
+class QAction;
+class QMenu;
+
+namespace lb {
+
+struct MainCommands {
+    QMenu* mnuFile = nullptr;
+    QAction* mnuFileNew = nullptr;
+    QAction* mnuFileOpen = nullptr;
+    QAction* mnuFileSave = nullptr;
+    QAction* mnuFileSaveAs = nullptr;
+    QAction* mnuFileExport = nullptr;
+    QAction* mnuFilePrint = nullptr;
+    QAction* mnuFileOptions = nullptr;
+    QAction* mnuFileExit = nullptr;
+
+    QMenu* mnuView = nullptr;
+    QAction* mnuViewToolbar = nullptr;
+    QAction* mnuViewStatusBar = nullptr;
+    QAction* mnuViewOnTop = nullptr;
+    QAction* mnuViewMaskPasswords = nullptr;
+    QAction* mnuViewMiniMode = nullptr;
+
+    QMenu* mnuAccounts = nullptr;
+    QAction* mnuAccountsAdd = nullptr;
+    QAction* mnuAccountsRemove = nullptr;
+
+    // A top-level entry without a menu, shown only in mini mode.
+    QAction* mnuCloseMiniMode = nullptr;
+
+    QMenu* mnuHelp = nullptr;
+    QAction* mnuHelpFile = nullptr;
+    QAction* mnuHelpAbout = nullptr;
+};
+
+} // namespace lb

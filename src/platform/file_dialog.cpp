@@ -1,0 +1,66 @@
+#include "platform/file_dialog.h"
+
+#include <QFileDialog>
+
+namespace lb::ui {
+namespace {
+
+FileDialogHook& hook() {
+    static FileDialogHook h;
+    return h;
+}
+
+} // namespace
+
+void setFileDialogHook(FileDialogHook h) {
+    hook() = std::move(h);
+}
+
+QStringList toNameFilters(const QString& filter) {
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList result;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        const QString& shown = parts[i];
+        QString pattern = parts[i + 1];
+        pattern.replace(QLatin1Char(';'), QLatin1Char(' '));
+        if (shown.contains(QLatin1Char('(') + pattern + QLatin1Char(')'))) {
+            result << shown;
+        } else {
+            result << shown + QStringLiteral(" (") + pattern + QLatin1Char(')');
+        }
+    }
+    return result;
+}
+
+std::optional<FileDialogResult> askForFile(QWidget* parent, const FileDialogRequest& request) {
+    if (hook()) {
+        return hook()(request);
+    }
+    QFileDialog dialog(parent, request.title);
+    const QStringList filters = toNameFilters(request.filter);
+    dialog.setNameFilters(filters);
+    if (request.kind == FileDialogRequest::Kind::Save) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    }
+    // The extension is added only while its own file type is chosen.
+    auto applySuffix = [&](const QString& chosen) {
+        const int index = static_cast<int>(filters.indexOf(chosen)) + 1;
+        dialog.setDefaultSuffix(index == request.defaultSuffixFilter ? request.defaultSuffix
+                                                                     : QString());
+    };
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, applySuffix);
+    if (!filters.isEmpty()) {
+        applySuffix(filters.first());
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    const int index = static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1;
+    return FileDialogResult{dialog.selectedFiles().first(), index > 0 ? index : 1};
+}
+
+} // namespace lb::ui

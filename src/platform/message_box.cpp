@@ -1,0 +1,49 @@
+#include "platform/message_box.h"
+
+#include <QPushButton>
+
+namespace lb::ui {
+namespace {
+
+MessageHook& hook() {
+    static MessageHook h;
+    return h;
+}
+
+} // namespace
+
+void setMessageHook(MessageHook h) {
+    hook() = std::move(h);
+}
+
+QMessageBox::StandardButton showMessage(QWidget* parent, const Message& message) {
+    if (hook()) {
+        return hook()(message);
+    }
+    QMessageBox box(message.icon, message.title, message.text, message.buttons, parent);
+    if (message.defaultButton != QMessageBox::NoButton) {
+        box.setDefaultButton(message.defaultButton);
+    }
+    if (message.escapeButton != QMessageBox::NoButton) {
+        box.setEscapeButton(message.escapeButton);
+    }
+    const int result = box.exec();
+    // Closing the box from its frame without an escape button returns no button at all.
+    const auto chosen = static_cast<QMessageBox::StandardButton>(result);
+    if (box.clickedButton() == nullptr && message.escapeButton != QMessageBox::NoButton) {
+        return message.escapeButton;
+    }
+    return chosen;
+}
+
+void showInformation(QWidget* parent, const QString& title, const QString& text) {
+    showMessage(parent, Message{title, text, QMessageBox::Information, QMessageBox::Ok,
+                                QMessageBox::Ok, QMessageBox::Ok});
+}
+
+void showCritical(QWidget* parent, const QString& title, const QString& text) {
+    showMessage(parent, Message{title, text, QMessageBox::Critical, QMessageBox::Ok,
+                                QMessageBox::Ok, QMessageBox::Ok});
+}
+
+} // namespace lb::ui

@@ -1,0 +1,123 @@
+// The bytes of each export format and the lines of the printout.
+
+#include "core/export_writer.h"
+#include "core/print_layout.h"
+
+#include <gtest/gtest.h>
+
+namespace lb {
+namespace {
+
+std::string htmlRow(std::initializer_list<const char*> cells) {
+    std::string row = "   <TR>\r\n";
+    for (const char* cell : cells) {
+        row += std::string("    <TD>") + cell + "</TD>\r\n";
+    }
+    return row + "   </TR>\r\n";
+}
+
+const std::vector<Account> kOrdinary = {
+    {"Bank", "jsmith", "s3cret", "http://bank.example", "PIN at home"},
+    {"Mail", "john", "hunter2", "", ""},
+};
+const std::vector<Account> kAwkward = {
+    {"A&B <Bank>", "\"quoted\"", "it's", "a,b", "line1\r\nline2"},
+    {"tab\there", "a\rb", "c\nd", "z", "\x80uro"},
+};
+
+TEST(ExportBytes, HtmlIsATableWithEscapedCellsAndSpacesForEmptyOnes) {
+    const std::string html = exportBytes(kAwkward, ExportFormat::Html);
+    const std::string heading = htmlRow({"<B>Account Name</B>", "<B>User Name</B>",
+                                         "<B>Password</B>", "<B>URL</B>", "<B>Notes</B>"});
+    const auto start = html.find(heading);
+    ASSERT_NE(start, std::string::npos);
+    EXPECT_EQ(html.substr(0, 19), "<HTML>\r\n <HEAD>\r\n  ");
+    EXPECT_NE(html.find("charset=iso-8859-1"), std::string::npos);
+    EXPECT_EQ(html.substr(start + heading.size()),
+              htmlRow({"A&amp;B &lt;Bank&gt;", "&quot;quoted&quot;", "it&#39;s", "a,b",
+                       "line1\r\nline2"}) +
+                  htmlRow({"tab\there", "a\rb", "c\nd", "z", "\x80uro"}) +
+                  "  </TABLE>\r\n </BODY>\r\n</HTML>\r\n");
+    const std::string empty = exportBytes({{"Shop", "", "", "", ""}}, ExportFormat::Html);
+    EXPECT_NE(empty.find(htmlRow({"Shop", "&nbsp;", "&nbsp;", "&nbsp;", "&nbsp;"})),
+              std::string::npos);
+    EXPECT_EQ(HtmlCell("&nbsp;"), "&amp;nbsp;");
+}
+
+TEST(ExportBytes, SeparatedFormatsQuoteOnlyWhatWouldSplitTheLine) {
+    const struct {
+        const char* name;
+        std::vector<Account> accounts;
+        ExportFormat format;
+        std::string bytes;
+    } rows[] = {
+        {"comma, plain", kOrdinary, ExportFormat::CommaSeparated,
+         "Bank,jsmith,s3cret,http://bank.example,PIN at home\r\nMail,john,hunter2,,\r\n"},
+        {"CSV is the same bytes", kOrdinary, ExportFormat::Csv,
+         "Bank,jsmith,s3cret,http://bank.example,PIN at home\r\nMail,john,hunter2,,\r\n"},
+        {"tab, plain", kOrdinary, ExportFormat::TabSeparated,
+         "Bank\tjsmith\ts3cret\thttp://bank.example\tPIN at home\r\nMail\tjohn\thunter2\t\t\r\n"},
+        {"comma, awkward", kAwkward, ExportFormat::Csv,
+         "A&B <Bank>,\"\"\"quoted\"\"\",it's,\"a,b\",\"line1\r\nline2\"\r\n"
+         "tab\there,\"a\rb\",\"c\nd\",z,\x80uro\r\n"},
+        {"tab, awkward", kAwkward, ExportFormat::TabSeparated,
+         "A&B <Bank>\t\"\"\"quoted\"\"\"\tit's\ta,b\t\"line1\r\nline2\"\r\n"
+         "\"tab\there\"\t\"a\rb\"\t\"c\nd\"\tz\t\x80uro\r\n"},
+        {"an empty list", {}, ExportFormat::Csv, ""},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(exportBytes(row.accounts, row.format), row.bytes) << row.name;
+    }
+}
+
+TEST(ExportBytes, FormattedTextPadsEachColumnToItsWidestValuePlusTwo) {
+    EXPECT_EQ(exportBytes({}, ExportFormat::FormattedText),
+              "Account Name  User Name  Password  URL  Notes  \r\n");
+    EXPECT_EQ(exportBytes(kOrdinary, ExportFormat::FormattedText),
+              "Account Name  User Name  Password  URL                  Notes        \r\n"
+              "Bank          jsmith     s3cret    http://bank.example  PIN at home  \r\n"
+              "Mail          john       hunter2                                     \r\n");
+    // Line breaks count as characters and are written as they stand.
+    EXPECT_EQ(exportBytes({{std::string(20, 'n'), "b", "12345678", "d", "one\r\ntwo"}},
+                          ExportFormat::FormattedText),
+              "Account Name" + std::string(10, ' ') + "User Name  Password  URL  Notes     \r\n" +
+                  std::string(20, 'n') + "  b          12345678  d    one\r\ntwo  \r\n");
+}
+
+TEST(PrintLayout, TitleHeadingAndOneLinePerAccountMaskedAsTheListShows) {
+    const std::vector<Account> accounts = {
+        {"Bank", "jsmith", "averylongpassword", "http://bank", "PIN"},
+        {"Mail", "john", "pw", "", "work"}};
+    for (bool masked : {false, true}) {
+        const std::vector<PrintLine> lines = printLayout(accounts, masked);
+        ASSERT_EQ(lines.size(), 5u);
+        EXPECT_EQ(lines[0].text.rfind("Lockerbook ", 0), 0u);
+        EXPECT_TRUE(lines[0].bold && lines[1].bold && lines[2].bold);
+        EXPECT_EQ(lines[1].text, "");
+        EXPECT_EQ(lines[2].text,
+                  "Account Name  User Name  Password           URL          Notes  ");
+        EXPECT_EQ(lines[3], (PrintLine{std::string("Bank          jsmith     ") +
+                                           (masked ? "*****************" : "averylongpassword") +
+                                           "  http://bank  PIN    ",
+                                       false}));
+        EXPECT_EQ(lines[4].text, std::string("Mail          john       ") + (masked ? "**" : "pw") +
+                                     "                              work   ");
+    }
+}
+
+TEST(PrintLayout, ValuesWithLineBreaksContinueInTheirOwnColumns) {
+    const std::vector<Account> accounts = {{"first\rsecond", "u", "", "", "a\r\nb\r\nc"},
+                                           {"Mail", "an", "pw", "u", "x"}};
+    const std::vector<PrintLine> lines = printLayout(accounts, false);
+    ASSERT_EQ(lines.size(), 3u + 3u + 1u);
+    // Widths: name 12 (first\rsecond), user 9, password 8, URL 3, notes 7.
+    EXPECT_EQ(lines[3].text, "first" + std::string(9, ' ') + "u" + std::string(10, ' ') +
+                                 std::string(10 + 5, ' ') + "a" + std::string(8, ' '));
+    EXPECT_EQ(lines[4].text,
+              "second" + std::string(8 + 11 + 10 + 5, ' ') + "b" + std::string(8, ' '));
+    EXPECT_EQ(lines[5].text, std::string(14 + 11 + 10 + 5, ' ') + "c" + std::string(8, ' '));
+    EXPECT_EQ(lines[6].text.substr(0, 4), "Mail");
+}
+
+} // namespace
+} // namespace lb

@@ -1,0 +1,294 @@
+// The account list and the detail pane as a person uses them: adding,
+// removing, new files, clicking, typing, masking, sorting and copying.
+
+#include "core/random_source.h"
+#include "main_window_fixture.h"
+#include "platform/clipboard.h"
+#include "platform/settings.h"
+
+#include <QClipboard>
+#include <QDate>
+#include <QKeyEvent>
+#include <QLocale>
+#include <QMimeData>
+
+namespace lb::test {
+namespace {
+
+class AccountStore : public MainWindowTest {
+protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        showWindow();
+    }
+};
+
+TEST_F(AccountStore, AddNumbersAccountsAcrossTheWholeRunAndShowsEachReadyForEditing) {
+    window->NewFile();
+    addAccounts(2);
+    EXPECT_EQ(cell(1, 0), QStringLiteral("New Account 2"));
+    EXPECT_EQ(cell(1, 4),
+              QStringLiteral("Added ") +
+                  QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
+    EXPECT_EQ(window->ViewingAccount(), 1);
+    EXPECT_EQ(box("txtViewAccountName")->text(), QStringLiteral("New Account 2"));
+    EXPECT_EQ(list()->currentIndex().row(), 1);
+    EXPECT_FALSE(window->currentFile().FileSaved);
+    window->currentFile().FileSaved = true;
+    window->NewFile();
+    EXPECT_EQ(window->table().size(), 0);
+    addAccounts(1);
+    EXPECT_EQ(cell(0, 0), QStringLiteral("New Account 3"));
+    window->currentFile().NewAccountCounter = 32767;
+    addAccounts(1);
+    EXPECT_EQ(cell(1, 0), QStringLiteral("New Account 32768")) << "no 16-bit wrap";
+}
+
+TEST_F(AccountStore, TheFiveThousandFirstIsRefusedYetTheFileCountsAsChanged) {
+    window->table().replaceAll(std::vector<Account>(4999));
+    addAccounts(1);
+    EXPECT_TRUE(user->messages.empty());
+    window->currentFile().FileSaved = true;
+    addAccounts(1);
+    EXPECT_EQ(window->table().size(), 5000);
+    ASSERT_EQ(user->messages.size(), 1u);
+    EXPECT_EQ(user->messages[0].text,
+              QStringLiteral("You already have the maximum allowed number of accounts. Create a "
+                             "new file if you have more accounts that you need to store."));
+    EXPECT_EQ(user->messages[0].icon, QMessageBox::Information);
+    EXPECT_FALSE(window->currentFile().FileSaved);
+}
+
+TEST_F(AccountStore, RemoveTakesTheSelectedAccountAndShowsTheOneInItsPlace) {
+    window->NewFile();
+    window->table().replaceAll({{"Bank", "first", "", "", ""},
+                                {"Bank", "second", "", "", ""},
+                                {"Shop", "third", "", "", ""}});
+    window->showAccount(1);
+    press("Ctrl+R");
+    EXPECT_EQ(window->table().accounts(),
+              (std::vector<Account>{{"Bank", "first", "", "", ""}, {"Shop", "third", "", "", ""}}));
+    EXPECT_EQ(box("txtViewUserName")->text(), QStringLiteral("third"));
+    EXPECT_FALSE(window->currentFile().FileSaved);
+    QTest::mouseClick(toolButton(commands().mnuAccountsRemove), Qt::LeftButton);
+    QTest::mouseClick(toolButton(commands().mnuAccountsRemove), Qt::LeftButton);
+    EXPECT_EQ(window->table().size(), 0);
+    EXPECT_EQ(window->ViewingAccount(), -1);
+    EXPECT_FALSE(box("txtViewAccountName")->isEnabled());
+    EXPECT_TRUE(box("txtViewAccountName")->text().isEmpty());
+    EXPECT_FALSE(button("cmdViewCopyPassword")->isEnabled());
+    EXPECT_FALSE(toolButton(commands().mnuAccountsRemove)->isEnabled());
+    EXPECT_TRUE(commands().mnuAccountsRemove->isEnabled()) << "no menu entry is ever disabled";
+    // With nothing selected there is nothing to remove.
+    window->table().replaceAll(std::vector<Account>(2));
+    window->currentFile().FileSaved = true;
+    press("Ctrl+R");
+    EXPECT_EQ(window->table().size(), 2);
+    EXPECT_TRUE(window->currentFile().FileSaved);
+}
+
+TEST_F(AccountStore, NewFileAsksFirstCancelKeepsEverythingAndNoStartsAfresh) {
+    window->NewFile();
+    addAccounts(2);
+    window->currentFile().CurrentFileName = QStringLiteral("/tmp/kept.lockbk");
+    window->currentFile().CurrentPassword = "secret";
+    user->willAnswer(QMessageBox::Cancel);
+    press("Ctrl+N");
+    ASSERT_EQ(user->messages.size(), 1u);
+    EXPECT_EQ(user->messages[0].text,
+              QStringLiteral("Do you want to save the current file before closing it?"));
+    EXPECT_EQ(user->messages[0].defaultButton, QMessageBox::Cancel);
+    EXPECT_EQ(window->table().size(), 2);
+    user->willAnswer(QMessageBox::No);
+    QTest::mouseClick(toolButton(commands().mnuFileNew), Qt::LeftButton);
+    EXPECT_EQ(window->table().size(), 0);
+    EXPECT_TRUE(window->currentFile().CurrentFileName.isEmpty());
+    EXPECT_TRUE(window->currentFile().CurrentPassword.empty());
+    EXPECT_TRUE(window->currentFile().FileSaved);
+    EXPECT_FALSE(box("txtViewAccountName")->isEnabled());
+}
+
+class DetailView : public MainWindowTest {
+protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        window->table().replaceAll({{"Mail", "ann", "pw1", "https://mail.example", "first"},
+                                    {"Bank", "bob", "longer-pw", "", "second\r\nline"}});
+        showWindow();
+    }
+    void tearDownPrompts() {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w->objectName() == QLatin1String("frmClear")) {
+                delete w;
+            }
+        }
+    }
+    int prompts() const {
+        int n = 0;
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            n += w->objectName() == QLatin1String("frmClear") && w->isVisible() ? 1 : 0;
+        }
+        return n;
+    }
+    int boldRows() const {
+        int n = 0;
+        for (int r = 0; r < window->table().size(); ++r) {
+            n += window->table().index(r, 0).data(Qt::FontRole).value<QFont>().bold() ? 1 : 0;
+        }
+        return n;
+    }
+};
+
+TEST_F(DetailView, ClickingShowsTheAccountBoldAndTypingWritesBackAtEveryKeystroke) {
+    QTest::keyClicks(box("txtViewUserName"), QStringLiteral("x"));
+    EXPECT_EQ(window->table().account(0).user, "ann") << "nothing shown, nothing written";
+    clickRow(1);
+    EXPECT_EQ(box("txtViewAccountName")->selectedText(), QStringLiteral("Bank"));
+    EXPECT_EQ(part<QPlainTextEdit>("txtViewNotes")->toPlainText(), QStringLiteral("second\nline"));
+    EXPECT_EQ(boldRows(), 1);
+    EXPECT_TRUE(window->currentFile().FileSaved);
+    QLineEdit* user = box("txtViewUserName");
+    user->setFocus();
+    user->end(false);
+    QTest::keyClick(user, 'i');
+    EXPECT_EQ(cell(1, 1), QStringLiteral("bobi"));
+    EXPECT_FALSE(window->currentFile().FileSaved);
+    auto* notes = part<QPlainTextEdit>("txtViewNotes");
+    notes->setFocus();
+    notes->moveCursor(QTextCursor::End);
+    QTest::keyClick(notes, Qt::Key_Return);
+    QTest::keyClicks(notes, QStringLiteral("3"));
+    EXPECT_EQ(window->table().account(1).notes, "second\r\nline\r\n3") << "the file's line breaks";
+    // Tab into a box selects all of it.
+    box("txtViewAccountName")->setFocus();
+    QTest::keyClick(box("txtViewAccountName"), Qt::Key_Tab);
+    EXPECT_EQ(box("txtViewUserName")->selectedText(), QStringLiteral("bobi"));
+}
+
+TEST_F(DetailView, TypedTextStopsAt500AndAtWhatTheFileCannotKeepWhileLongerFileTextStands) {
+    clickRow(0);
+    QLineEdit* url = box("txtViewURL");
+    url->setFocus();
+    url->selectAll();
+    QTest::keyClicks(url, QString(505, QLatin1Char('u')));
+    EXPECT_EQ(window->table().account(0).url.size(), 500u);
+    QLineEdit* user = box("txtViewUserName");
+    user->setFocus();
+    user->selectAll();
+    for (QChar c : QStringLiteral("a\u0101b\u00ffc\u20ac")) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(user, &press);
+    }
+    EXPECT_EQ(window->table().account(0).user, "abc\x80");
+    QGuiApplication::clipboard()->setText(QString(600, QLatin1Char('p')));
+    auto* notes = part<QPlainTextEdit>("txtViewNotes");
+    notes->selectAll();
+    notes->paste();
+    EXPECT_EQ(window->table().account(0).notes, "first");
+
+    window->table().replaceAll({{std::string(700, 'n'), "", "", "", ""}});
+    window->showAccount(0);
+    QLineEdit* name = box("txtViewAccountName");
+    EXPECT_EQ(name->text().size(), 700);
+    name->setFocus();
+    name->end(false);
+    QTest::keyClick(name, 'x');
+    QTest::keyClick(name, Qt::Key_Backspace);
+    EXPECT_EQ(window->table().account(0).name.size(), 699u);
+}
+
+TEST_F(DetailView, MaskingShowsAsterisksInListAndPaneWithoutChangingTheFile) {
+    window->currentFile().FileSaved = true;
+    clickRow(0);
+    window->SetStatusText(QStringLiteral("something"));
+    press("Ctrl+M");
+    EXPECT_EQ(cell(0, 2), QStringLiteral("***"));
+    EXPECT_EQ(box("txtViewPassword")->echoMode(), QLineEdit::Password);
+    EXPECT_TRUE(toolButton(commands().mnuViewMaskPasswords)->isChecked());
+    EXPECT_TRUE(window->statusText().isEmpty());
+    EXPECT_TRUE(window->currentFile().FileSaved);
+    QLineEdit* password = box("txtViewPassword");
+    password->setFocus();
+    password->selectAll();
+    QTest::keyClicks(password, QStringLiteral("abcde"));
+    EXPECT_EQ(cell(0, 2), QStringLiteral("*****"));
+    EXPECT_EQ(window->table().account(0).password, "abcde");
+    QTest::mouseClick(toolButton(commands().mnuViewMaskPasswords), Qt::LeftButton);
+    EXPECT_FALSE(commands().mnuViewMaskPasswords->isChecked());
+    EXPECT_EQ(cell(0, 2), QStringLiteral("abcde"));
+    EXPECT_EQ(password->echoMode(), QLineEdit::Normal);
+}
+
+TEST_F(DetailView, RandomPasswordReplacesTheShownPasswordAndMarksTheFile) {
+    class Zero : public RandomSource {
+        float next() override { return 0.0f; }
+    };
+    setRandomSource(std::make_unique<Zero>());
+    clickRow(0);
+    QTest::mouseClick(button("cmdViewRandomPassword"), Qt::LeftButton);
+    setRandomSource(nullptr);
+    EXPECT_EQ(window->table().account(0).password, "Mice1111");
+    EXPECT_FALSE(window->currentFile().FileSaved);
+}
+
+TEST_F(DetailView, HeaderClicksSortAndTheShownAccountFollowsItsRow) {
+    window->table().replaceAll({{"beta", "u2", "xx", "https://b", ""},
+                                {"Alpha", "u1", "xxxx", "https://c", ""},
+                                {"gamma", "u3", "x", "https://a", ""}});
+    const auto hasIcon = [this](int c) {
+        return !window->table().headerData(c, Qt::Horizontal, Qt::DecorationRole).isNull();
+    };
+    EXPECT_FALSE(hasIcon(0));
+    clickRow(0); // beta
+    clickHeader(0);
+    EXPECT_EQ(cell(0, 0), QStringLiteral("gamma")) << "the first click turns the order round";
+    clickHeader(0);
+    EXPECT_EQ(cell(0, 0), QStringLiteral("Alpha"));
+    EXPECT_TRUE(hasIcon(0));
+    EXPECT_EQ(window->ViewingAccount(), 1);
+    QTest::keyClicks(box("txtViewUserName"), QStringLiteral("z"));
+    EXPECT_EQ(window->table().account(1).name, "beta");
+    addAccounts(1);
+    EXPECT_EQ(cell(3, 0), QStringLiteral("New Account 1")) << "an added account takes its place";
+    clickHeader(3);
+    EXPECT_EQ(cell(0, 3), QString()) << "the new account's empty URL";
+    EXPECT_EQ(cell(1, 3), QStringLiteral("https://a"));
+    EXPECT_FALSE(hasIcon(0));
+    press("Ctrl+M");
+    clickHeader(2);
+    EXPECT_EQ(cell(0, 2), QString()) << "masked passwords sort by their length";
+    EXPECT_EQ(cell(1, 2), QStringLiteral("*"));
+}
+
+TEST_F(DetailView, CopyButtonsPutTheFieldOnTheClipboardAndSayWhatWasCopied) {
+    clickRow(1);
+    QTest::mouseClick(button("cmdViewCopyPassword"), Qt::LeftButton);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("longer-pw"));
+    EXPECT_EQ(QGuiApplication::clipboard()->mimeData()->data("x-kde-passwordManagerHint"),
+              "secret");
+    EXPECT_EQ(window->statusText(), QStringLiteral("'*********' copied to the Windows clipboard."));
+    QTest::mouseClick(button("cmdViewCopyPassword"), Qt::LeftButton);
+    EXPECT_EQ(prompts(), 1) << "one prompt, however many copies";
+    tearDownPrompts();
+    QTest::mouseClick(button("cmdViewCopyUserName"), Qt::LeftButton);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("bob"));
+    EXPECT_FALSE(QGuiApplication::clipboard()->mimeData()->hasFormat("x-kde-passwordManagerHint"));
+    EXPECT_EQ(window->statusText(), QStringLiteral("'bob' copied to the Windows clipboard."));
+    EXPECT_EQ(prompts(), 0);
+    // The prompt follows a password copy only while the warning is exactly "Yes".
+    settings::SaveSetting(settings::kOptions, settings::kCopyPasswordWarning,
+                          QStringLiteral("yes"));
+    QTest::mouseClick(button("cmdViewCopyPassword"), Qt::LeftButton);
+    EXPECT_EQ(prompts(), 0);
+    // A clipboard that cannot be reached changes nothing, the status text included.
+    setClipboardSource([] { return nullptr; });
+    QTest::mouseClick(button("cmdViewCopyUserName"), Qt::LeftButton);
+    setClipboardSource({});
+    EXPECT_EQ(window->statusText(), QStringLiteral("'*********' copied to the Windows clipboard."));
+    box("txtViewURL")->setText(QStringLiteral(" mail.example/x "));
+    QTest::mouseClick(button("cmdViewGoURL"), Qt::LeftButton);
+    EXPECT_EQ(user->shellOpened, std::vector<QString>{QStringLiteral(" mail.example/x ")});
+}
+
+} // namespace
+} // namespace lb::test

@@ -1,0 +1,192 @@
+// The main window's command surface, layout and view switches: menus and
+// their keys, the toolbar over the same commands, the pixel geometry, the
+// splitter, mini mode, on top, and the names a screen reader says.
+
+#include "main_window_fixture.h"
+
+#include <QAccessible>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QStatusBar>
+
+namespace lb::test {
+namespace {
+
+class Window : public MainWindowTest {
+protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        window->NewFile();
+        showWindow();
+    }
+    QStringList visibleMenus() const {
+        QStringList out;
+        for (QAction* a : window->menuBar()->actions()) {
+            if (a->isVisible()) {
+                out << a->text();
+            }
+        }
+        return out;
+    }
+    int triggeredBy(const char* keys, QAction* command) {
+        int count = 0;
+        auto c = QObject::connect(command, &QAction::triggered, [&count] { ++count; });
+        press(keys);
+        QObject::disconnect(c);
+        return count;
+    }
+    void layOutAt(int clientWidth, double splitPercent) {
+        // The split is set by dragging from where it stands to the wanted pixel.
+        window->resize(clientWidth, 500);
+        QApplication::processEvents();
+        ASSERT_EQ(part("client")->width(), clientWidth);
+        const int target = static_cast<int>(clientWidth * splitPercent / 100.0);
+        drag(0, target - part("picSeperator")->x());
+    }
+    void drag(int fromX, int toX) {
+        QWidget* bar = part("picSeperator");
+        QTest::mousePress(bar, Qt::LeftButton, {}, QPoint(fromX, 10));
+        QMouseEvent move(QEvent::MouseMove, QPointF(toX, 10), bar->mapToGlobal(QPointF(toX, 10)),
+                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(bar, &move);
+        QTest::mouseRelease(bar, Qt::LeftButton, {}, QPoint(toX, 10));
+    }
+    QRect geometryOf(const char* name) const { return part(name)->geometry(); }
+    int toolbarBottom() const { return part("tbToolbar")->sizeHint().height() + 3; }
+};
+
+TEST_F(Window, EveryShortcutRunsItsCommandAndTheRestHaveNone) {
+    const MainCommands& m = commands();
+    const std::pair<const char*, QAction*> table[] = {
+        {"Ctrl+N", m.mnuFileNew},     {"Ctrl+O", m.mnuFileOpen},
+        {"Ctrl+S", m.mnuFileSave},    {"Ctrl+P", m.mnuFilePrint},
+        {"Ctrl+T", m.mnuViewOnTop},   {"Ctrl+M", m.mnuViewMaskPasswords},
+        {"Ctrl+E", m.mnuAccountsAdd}, {"Ctrl+R", m.mnuAccountsRemove},
+        {"F1", m.mnuHelpFile},        {"F5", m.mnuViewToolbar},
+        {"F6", m.mnuViewStatusBar},   {"Ctrl+I", m.mnuViewMiniMode}};
+    for (const auto& [keys, command] : table) {
+        EXPECT_EQ(triggeredBy(keys, command), 1) << keys;
+        window->SetMiniMode(false);
+    }
+    for (QAction* none : {m.mnuFileSaveAs, m.mnuFileExport, m.mnuFileOptions, m.mnuFileExit}) {
+        EXPECT_TRUE(none->shortcut().isEmpty()) << none->objectName().toStdString();
+    }
+    EXPECT_EQ(visibleMenus(), (QStringList{"&File", "&View", "&Accounts", "&Help"}));
+}
+
+TEST_F(Window, TheToolbarRunsTheMenusCommandsAndItsCheckButtonsAreTheirCheckMarks) {
+    QStringList shape;
+    for (QAction* a : part<QToolBar>("tbToolbar")->actions()) {
+        shape << (a->isSeparator() ? QStringLiteral("|") : a->toolTip());
+    }
+    EXPECT_EQ(shape, (QStringList{"New", "Open", "|", "Save", "|", "Print", "|", "On top?",
+                                  "Mask passwords?", "|", "Add account", "Remove account", "|"}));
+    EXPECT_EQ(toolButton(commands().mnuFileNew)->size(), QSize(39, 38));
+    QTest::mouseClick(toolButton(commands().mnuAccountsAdd), Qt::LeftButton);
+    EXPECT_EQ(window->table().size(), 1);
+    EXPECT_TRUE(toolButton(commands().mnuAccountsRemove)->isEnabled());
+    QToolButton* onTop = toolButton(commands().mnuViewOnTop);
+    QTest::mouseClick(onTop, Qt::LeftButton);
+    EXPECT_TRUE(commands().mnuViewOnTop->isChecked());
+    EXPECT_TRUE(onTop->isChecked());
+    EXPECT_TRUE(window->windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_TRUE(window->isVisible());
+    press("Ctrl+T");
+    EXPECT_FALSE(onTop->isChecked());
+    EXPECT_FALSE(window->windowFlags() & Qt::WindowStaysOnTopHint);
+}
+
+TEST_F(Window, AThousandPixelsAtAThirdPlacesEveryPaneBetweenToolbarAndStatusBar) {
+    layOutAt(1000, 33);
+    EXPECT_EQ(geometryOf("picSeperator"),
+              QRect(330, toolbarBottom(), 5, geometryOf("picView").height()));
+    EXPECT_EQ(geometryOf("picView").left(), 0);
+    EXPECT_EQ(geometryOf("picView").width(), 330);
+    EXPECT_EQ(geometryOf("picView").top(), toolbarBottom());
+    EXPECT_EQ(geometryOf("picView").bottom(), geometryOf("sbStatus").top() - 1);
+    EXPECT_EQ(geometryOf("shpAccounts"),
+              QRect(335, toolbarBottom(), 665, geometryOf("picView").height()));
+    EXPECT_EQ(geometryOf("lstAccounts"), geometryOf("shpAccounts").adjusted(1, 1, -1, -1));
+    EXPECT_DOUBLE_EQ(window->splitPercentage(), 33);
+    for (int c = 0; c < kFieldCount; ++c) {
+        EXPECT_EQ(list()->horizontalHeader()->sectionSize(c), (663 - 30) / 5);
+    }
+    // The detail pane's controls follow its width.
+    EXPECT_EQ(box("txtViewAccountName")->width(), 330);
+    EXPECT_EQ(box("txtViewUserName")->width(), 246);
+    EXPECT_EQ(box("txtViewURL")->width(), 330 - 88 - 37);
+    EXPECT_EQ(button("cmdViewGoURL")->x(), 80 + 205 + 4);
+    const QRect notes = part("txtViewNotes")->geometry();
+    EXPECT_EQ(geometryOf("picViewButtons"), QRect(5, notes.bottom() + 6, 321, 57));
+    EXPECT_EQ(geometryOf("picViewButtons").bottom(), geometryOf("picView").height() - 5);
+    EXPECT_EQ(geometryOf("cmdViewCopyPassword").width(), 158);
+    EXPECT_EQ(geometryOf("cmdViewRandomPassword"), QRect(163, 32, 157, 25));
+}
+
+TEST_F(Window, TheSplitStaysWithinItsLimitsAndTheToolbarAndStatusBarGiveBackTheirRoom) {
+    layOutAt(1000, 33);
+    QWidget* bar = part("picSeperator");
+    QTest::mousePress(bar, Qt::LeftButton, {}, QPoint(2, 10));
+    QMouseEvent move(QEvent::MouseMove, QPointF(100, 10), bar->mapToGlobal(QPointF(100, 10)),
+                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(bar, &move);
+    EXPECT_EQ(part("picSlideLine")->x(), 430) << "the guide line moves alone during the drag";
+    EXPECT_EQ(bar->x(), 330);
+    QTest::mouseRelease(bar, Qt::LeftButton, {}, QPoint(100, 10));
+    EXPECT_EQ(bar->x(), 430);
+    EXPECT_DOUBLE_EQ(window->splitPercentage(), 43);
+    EXPECT_TRUE(part("picSlideLine")->isHidden());
+    drag(2, -500);
+    EXPECT_EQ(bar->x(), 150);
+    EXPECT_DOUBLE_EQ(window->splitPercentage(), 15);
+    drag(2, 5000);
+    EXPECT_EQ(bar->x(), 850);
+    window->resize(250, 500);
+    QApplication::processEvents();
+    EXPECT_EQ(bar->x(), 100) << "below 300 pixels the right-hand limit wins";
+    window->resize(1000, 500);
+    QApplication::processEvents();
+    const int height = geometryOf("picView").height();
+    press("F5");
+    EXPECT_EQ(geometryOf("picView").top(), 0);
+    EXPECT_EQ(geometryOf("picView").height(), height + toolbarBottom());
+    press("F6");
+    EXPECT_EQ(geometryOf("picView").height(),
+              height + toolbarBottom() + part("sbStatus")->sizeHint().height());
+}
+
+TEST_F(Window, MiniModeLeavesOnlyTheListAndCloseMiniModeAndComesBackAsItWas) {
+    layOutAt(1000, 40);
+    press("F5"); // the toolbar hidden first
+    press("Ctrl+I");
+    EXPECT_TRUE(window->inMiniMode());
+    EXPECT_EQ(visibleMenus(), (QStringList{"&Close MiniMode"}));
+    EXPECT_EQ(geometryOf("lstAccounts"), part("client")->rect());
+    EXPECT_EQ(list()->horizontalHeader()->sectionSize(4), (1000 - 30) / 5);
+    EXPECT_EQ(triggeredBy("Ctrl+E", commands().mnuAccountsAdd), 0);
+    commands().mnuCloseMiniMode->trigger();
+    EXPECT_EQ(visibleMenus(), (QStringList{"&File", "&View", "&Accounts", "&Help"}));
+    EXPECT_TRUE(part("tbToolbar")->isHidden());
+    EXPECT_EQ(part("picSeperator")->x(), 400);
+    EXPECT_FALSE(toolButton(commands().mnuAccountsRemove)->isEnabled());
+    EXPECT_EQ(triggeredBy("Ctrl+E", commands().mnuAccountsAdd), 1);
+}
+
+TEST_F(Window, EveryControlAPersonCanReachHasANameToBeSpoken) {
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (w->focusPolicy() == Qt::NoFocus || !w->isVisibleTo(window.get()) ||
+            w->objectName().startsWith(QLatin1String("qt_"))) {
+            continue;
+        }
+        const QString name = QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+        EXPECT_FALSE(name.isEmpty())
+            << w->metaObject()->className() << " " << w->objectName().toStdString();
+        EXPECT_FALSE(name.contains(QLatin1Char('&'))) << name.toStdString();
+    }
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(toolButton(commands().mnuAccountsAdd))
+                  ->text(QAccessible::Name),
+              QStringLiteral("Add account"));
+}
+
+} // namespace
+} // namespace lb::test

@@ -1,0 +1,46 @@
+#pragma once
+// Reaching a window's controls as a person does: by their names, with the
+// keyboard and the mouse, and answering the modal dialog that a call opens.
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QStyleOptionButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace lb::test {
+
+// A control by its name; a missing one fails the test.
+template <typename Widget> Widget* control(const QObject* root, const char* name) {
+    auto* widget = root->findChild<Widget*>(QLatin1String(name));
+    EXPECT_NE(widget, nullptr) << name;
+    return widget;
+}
+
+// A click on the check box's own square, wherever the style draws it.
+inline void clickCheckBox(QCheckBox* box) {
+    QStyleOptionButton option;
+    option.initFrom(box);
+    const QRect square = box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box);
+    QTest::mouseClick(box, Qt::LeftButton, {}, square.center());
+}
+
+// Runs act on the modal dialog that the next call opens, then closes that
+// dialog if act left it open, so the call returns whatever act asserted.
+inline void whenModalOpens(std::function<void(QWidget*)> act) {
+    QTimer::singleShot(0, [act = std::move(act)] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (dialog == nullptr) {
+            ADD_FAILURE() << "no modal dialog opened";
+            return;
+        }
+        act(dialog);
+        if (QApplication::activeModalWidget() == dialog) {
+            dialog->close();
+        }
+    });
+}
+
+} // namespace lb::test

@@ -1,0 +1,60 @@
+#include "fake_account_window.h"
+
+#include "dialogs/password_prompt.h"
+
+#include <QApplication>
+
+namespace lb::test {
+
+FakeAccountWindow::FakeAccountWindow() {
+    setGeometry(200, 150, 400, 300);
+    show();
+}
+
+FakeAccountWindow::~FakeAccountWindow() {
+    if (busy_) {
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+void FakeAccountWindow::SetStatusText(const QString& text) {
+    statusLog.push_back(text);
+}
+
+void FakeAccountWindow::BeginBusy() {
+    if (!busy_) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    }
+    busy_ = true;
+    setEnabled(false);
+}
+
+void FakeAccountWindow::EndBusy() {
+    if (busy_) {
+        QApplication::restoreOverrideCursor();
+    }
+    busy_ = false;
+    setEnabled(true);
+    SetStatusText(QString());
+}
+
+void FakeAccountWindow::ClearDetailView() {
+    table_.setViewingRow(-1);
+    shownRow = -1;
+}
+
+void FakeAccountWindow::showAccount(int row) {
+    table_.setViewingRow(row);
+    shownRow = row;
+}
+
+bool FakeAccountWindow::QuerySave() {
+    ++querySaveCalls;
+    return querySaveAnswer;
+}
+
+QString FakeAccountWindow::askPassword(bool confirm) {
+    return ui::GetPassword(this, confirm);
+}
+
+} // namespace lb::test

@@ -1,0 +1,49 @@
+#pragma once
+// A stand-in for the main window in tests of the store's flows: a real
+// account table and open-file state, the real password prompt (answered by a
+// FakeUser), and a record of what a person would see: the status texts, the
+// busy state with its pointer, the account shown, the questions asked.
+
+#include "store/account_table_model.h"
+#include "store/account_window.h"
+#include "store/current_file.h"
+
+#include <QString>
+#include <QWidget>
+#include <vector>
+
+namespace lb::test {
+
+class FakeAccountWindow : public QWidget, public AccountWindow {
+public:
+    FakeAccountWindow();
+    ~FakeAccountWindow() override;
+
+    QWidget* window() override { return this; }
+    AccountTableModel& table() override { return table_; }
+    CurrentFile& currentFile() override { return file_; }
+    void SetStatusText(const QString& text) override;
+    void BeginBusy() override;
+    void EndBusy() override;
+    void ClearDetailView() override;
+    void showAccount(int row) override;
+    bool QuerySave() override;
+    QString askPassword(bool confirm) override;
+    void showClearPrompt() override { ++clearPrompts; }
+
+    bool busy() const { return busy_; }
+    // The last status text and every one set, in order, the emptying by EndBusy included.
+    QString status() const { return statusLog.empty() ? QString() : statusLog.back(); }
+    std::vector<QString> statusLog;
+    int shownRow = -1; // -1 once the detail view was cleared
+    int querySaveCalls = 0;
+    bool querySaveAnswer = true;
+    int clearPrompts = 0;
+
+private:
+    AccountTableModel table_;
+    CurrentFile file_;
+    bool busy_ = false;
+};
+
+} // namespace lb::test
