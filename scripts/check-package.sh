@@ -40,7 +40,8 @@ check() {
   if "$@"; then pass "$name"; else fail "$name"; fi
 }
 
-deb="$build/lockerbook_5.51_$(dpkg --print-architecture).deb"
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+deb="$build/lockerbook_${version}_$(dpkg --print-architecture).deb"
 check "package file is named $(basename "$deb")" test -f "$deb"
 
 work=$(mktemp -d)

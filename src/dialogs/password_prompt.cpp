@@ -5,20 +5,18 @@
 namespace lb::ui {
 namespace {
 
-PasswordHook& hook() {
-    static PasswordHook h;
-    return h;
-}
+// What a test put in place of the real service; empty in the program.
+PasswordHook answer;
 
 } // namespace
 
 void setPasswordHook(PasswordHook h) {
-    hook() = std::move(h);
+    answer = std::move(h);
 }
 
 QString GetPassword(QWidget* mainWindow, bool confirm) {
-    if (hook()) {
-        return hook()(confirm);
+    if (answer) {
+        return answer(confirm);
     }
     FrmPassword dialog(mainWindow);
     return dialog.GetPassword(confirm);

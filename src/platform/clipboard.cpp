@@ -7,14 +7,12 @@
 namespace lb {
 namespace {
 
-ClipboardSource& source() {
-    static ClipboardSource s;
-    return s;
-}
+// What a test put in place of the real service; empty in the program.
+ClipboardSource testSource;
 
 QClipboard* clipboard() {
     // Without a running application Qt gives no clipboard at all.
-    return source() ? source()() : QGuiApplication::clipboard();
+    return testSource ? testSource() : QGuiApplication::clipboard();
 }
 
 // The hint KDE's clipboard manager and its kin read to leave an entry out of
@@ -24,7 +22,7 @@ const QString kPasswordManagerHint = QStringLiteral("x-kde-passwordManagerHint")
 } // namespace
 
 void setClipboardSource(ClipboardSource s) {
-    source() = std::move(s);
+    testSource = std::move(s);
 }
 
 bool putTextOnClipboard(const QString& text, ClipboardText kind) {

@@ -5,15 +5,13 @@
 namespace lb::ui {
 namespace {
 
-FileDialogHook& hook() {
-    static FileDialogHook h;
-    return h;
-}
+// What a test put in place of the real service; empty in the program.
+FileDialogHook answer;
 
 } // namespace
 
 void setFileDialogHook(FileDialogHook h) {
-    hook() = std::move(h);
+    answer = std::move(h);
 }
 
 QStringList toNameFilters(const QString& filter) {
@@ -33,8 +31,8 @@ QStringList toNameFilters(const QString& filter) {
 }
 
 std::optional<FileDialogResult> askForFile(QWidget* parent, const FileDialogRequest& request) {
-    if (hook()) {
-        return hook()(request);
+    if (answer) {
+        return answer(request);
     }
     QFileDialog dialog(parent, request.title);
     const QStringList filters = toNameFilters(request.filter);

@@ -8,10 +8,8 @@
 namespace lb {
 namespace {
 
-WriteFaultHook& faultHook() {
-    static WriteFaultHook h;
-    return h;
-}
+// What a test put in place of the real service; empty in the program.
+WriteFaultHook faultHook;
 
 constexpr std::size_t kChunk = 1 << 20;
 
@@ -61,8 +59,8 @@ private:
 int writeAll(int fd, std::string_view bytes) {
     std::size_t done = 0;
     while (done < bytes.size()) {
-        if (faultHook()) {
-            if (const int injected = faultHook()(done); injected != 0) {
+        if (faultHook) {
+            if (const int injected = faultHook(done); injected != 0) {
                 return injected;
             }
         }
@@ -82,7 +80,7 @@ int writeAll(int fd, std::string_view bytes) {
 } // namespace
 
 void setWriteFaultHook(WriteFaultHook hook) {
-    faultHook() = std::move(hook);
+    faultHook = std::move(hook);
 }
 
 std::optional<Error> writeFileSafely(const std::string& path, std::string_view bytes) {

@@ -5,20 +5,18 @@
 namespace lb::ui {
 namespace {
 
-MessageHook& hook() {
-    static MessageHook h;
-    return h;
-}
+// What a test put in place of the real service; empty in the program.
+MessageHook answer;
 
 } // namespace
 
 void setMessageHook(MessageHook h) {
-    hook() = std::move(h);
+    answer = std::move(h);
 }
 
 QMessageBox::StandardButton showMessage(QWidget* parent, const Message& message) {
-    if (hook()) {
-        return hook()(message);
+    if (answer) {
+        return answer(message);
     }
     QMessageBox box(message.icon, message.title, message.text, message.buttons, parent);
     if (message.defaultButton != QMessageBox::NoButton) {

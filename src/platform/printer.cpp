@@ -5,20 +5,18 @@
 namespace lb::ui {
 namespace {
 
-PrinterHook& hook() {
-    static PrinterHook h;
-    return h;
-}
+// What a test put in place of the real service; empty in the program.
+PrinterHook answer;
 
 } // namespace
 
 void setPrinterHook(PrinterHook h) {
-    hook() = std::move(h);
+    answer = std::move(h);
 }
 
 std::unique_ptr<QPrinter> defaultPrinter(QPrinter::PrinterMode mode) {
-    if (hook()) {
-        return hook()(mode);
+    if (answer) {
+        return answer(mode);
     }
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull()) {
