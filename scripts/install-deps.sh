@@ -13,6 +13,7 @@ packages=(
   qt6-qpa-plugins qt6-wayland
   xvfb xauth imagemagick x11-utils xdotool
   python3
+  libsodium-dev nlohmann-json3-dev zlib1g-dev
   desktop-file-utils shared-mime-info xdg-utils dpkg-dev fakeroot file
   # rsvg-convert draws the installed PNG icons; mimetype lets xdg-mime read the
   # shared MIME database on a machine without a desktop session.

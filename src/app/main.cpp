@@ -5,6 +5,7 @@
 #include "core/random_source.h"
 #include "mainwindow/frm_main.h"
 #include "platform/artwork.h"
+#include "platform/paths.h"
 #include "platform/process_protection.h"
 #include "platform/texts.h"
 
@@ -22,7 +23,8 @@ int main(int argc, char** argv) {
     lb::randomSource();
 
     lb::FrmMain window;
-    if (!lb::startUp(window, lb::commandLinePath(QCoreApplication::arguments()))) {
+    // From the bytes themselves: Qt's own arguments lose a name that is not UTF-8.
+    if (!lb::startUp(window, lb::commandLinePath(lb::argumentsAsText(argc, argv)))) {
         return 0;
     }
     QObject::connect(&window, &lb::FrmMain::unloaded, &app, [] { QCoreApplication::exit(0); });

@@ -1,17 +1,16 @@
 #include "app/startup.h"
 
 #include "mainwindow/frm_main.h"
+#include "platform/file_io.h"
+#include "platform/paths.h"
 #include "platform/settings.h"
 #include "store/open_file.h"
-
-#include <QFileInfo>
 
 namespace lb {
 namespace {
 
 bool fileExists(const QString& path) {
-    const QFileInfo info(path);
-    return info.exists() && !info.isDir();
+    return fileExistsAt(pathBytes(path));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #pragma once
 // The subcommands of lockerbook-cli, one source file each. A command gets
-// exactly the arguments that follow its name, already counted by main.
+// exactly the arguments that follow its name, already counted by main, and
+// whether --legacy was given.
 
 #include "cli/exit_status.h"
 
@@ -11,11 +12,15 @@ namespace lb::cli {
 
 using Arguments = std::vector<std::string>;
 
-// dump FILE: prints the accounts of FILE (either format) as JSON.
-ExitStatus runDump(const Arguments& arguments);
-// create FILE: writes FILE in the current format from the JSON on standard input.
-ExitStatus runCreate(const Arguments& arguments);
+struct Options {
+    bool legacy = false; // write the classic format, which older copies read
+};
+
+// dump FILE: prints the accounts of FILE (any kind) as JSON.
+ExitStatus runDump(const Arguments& arguments, Options options);
+// create [--legacy] FILE: writes FILE from the JSON on standard input.
+ExitStatus runCreate(const Arguments& arguments, Options options);
 // export FILE FORMAT OUT: writes OUT in the Export dialog's format FORMAT (1 to 5).
-ExitStatus runExport(const Arguments& arguments);
+ExitStatus runExport(const Arguments& arguments, Options options);
 
 } // namespace lb::cli

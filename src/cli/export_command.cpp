@@ -1,6 +1,5 @@
 #include "cli/commands.h"
 #include "cli/load_accounts.h"
-#include "cli/standard_input.h"
 #include "core/export_writer.h"
 #include "platform/file_io.h"
 
@@ -19,25 +18,22 @@ std::optional<ExportFormat> parseFormat(const std::string& text) {
 
 } // namespace
 
-ExitStatus runExport(const Arguments& arguments) {
+ExitStatus runExport(const Arguments& arguments, Options /*options*/) {
     const std::optional<ExportFormat> format = parseFormat(arguments[1]);
     if (!format) {
         std::fprintf(stderr, "FORMAT is 1 (HTML), 2 (formatted text), 3 (tab-separated), "
                              "4 (comma-separated) or 5 (CSV).\n");
         return ExitStatus::Usage;
     }
-    StandardInput input;
-    if (const ExitStatus status = readStandardInput(input); status != ExitStatus::Success) {
-        return status;
-    }
     std::vector<Account> accounts;
-    if (const ExitStatus status = loadAccountFile(arguments[0].c_str(), input.password, accounts);
+    if (const ExitStatus status = openAccountFile(arguments[0].c_str(), accounts);
         status != ExitStatus::Success) {
         return status;
     }
-    // Every password is in clear in the file: new files are for the owner
-    // only, and a failed write keeps any earlier file whole.
-    if (const auto failure = writeFileSafely(arguments[2], exportBytes(accounts, *format))) {
+    // Every password is in clear in the file: it is for its owner only,
+    // whatever an earlier file allowed, and a failed write keeps that file whole.
+    if (const auto failure =
+            writeFileSafely(arguments[2], exportBytes(accounts, *format), Permissions::OwnerOnly)) {
         reportUnexpectedError(*failure, "exporting");
         return ExitStatus::Damaged;
     }

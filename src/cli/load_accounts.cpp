@@ -1,8 +1,10 @@
 #include "cli/load_accounts.h"
 
-#include "core/classic_file.h"
-#include "core/legacy_file.h"
+#include "cli/standard_input.h"
+#include "core/account_file.h"
+#include "core/cp1252.h"
 #include "core/messages.h"
+#include "core/random_source.h"
 #include "platform/file_io.h"
 
 #include <cstdio>
@@ -26,26 +28,52 @@ ExitStatus statusOf(DecodeOutcome outcome) {
     return ExitStatus::Damaged;
 }
 
+constexpr const char* kMemberNames[] = {"name", "user", "password", "url", "notes"};
+
 } // namespace
 
 void reportUnexpectedError(const Error& error, std::string_view doing) {
     std::fprintf(stderr, "%s\n", unexpectedErrorText(error, doing).c_str());
 }
 
-ExitStatus loadAccountFile(const char* path, std::string_view password,
-                           std::vector<Account>& accounts) {
+ExitStatus openAccountFile(const char* path, std::vector<Account>& accounts) {
+    SecretBytes password;
+    if (const ExitStatus status = readPassword(password); status != ExitStatus::Success) {
+        return status;
+    }
     std::string bytes;
     if (const auto error = readWholeFile(path, bytes)) {
         reportUnexpectedError(*error, "reading the file");
         return ExitStatus::Damaged;
     }
-    DecodeResult result = isLegacyFile(bytes) ? decodeLegacyFile(bytes, password)
-                                              : decodeClassicFile(bytes, password);
+    DecodeResult result = decodeAccountFile(bytes, password.view());
     if (result.outcome != DecodeOutcome::Read) {
         std::fprintf(stderr, "%s\n", decodeFailureText(result).c_str());
         return statusOf(result.outcome);
     }
     accounts = std::move(result.accounts);
+    return ExitStatus::Success;
+}
+
+ExitStatus saveAccountFile(const char* path, const std::vector<Account>& accounts,
+                           const SecretBytes& password, Options options) {
+    const auto unstorable = unstorableFields(accounts);
+    for (const FieldPosition& at : unstorable) {
+        std::fprintf(stderr,
+                     "Account %zu (\"%s\"), \"%s\": the character \xC3\xBF (code 255) cannot be "
+                     "stored in an account file.\n",
+                     at.row + 1, cp1252::toUtf8(accounts[at.row].name).c_str(),
+                     kMemberNames[static_cast<int>(at.field)]);
+    }
+    if (!unstorable.empty()) {
+        return ExitStatus::Usage;
+    }
+    const FileKind kind = options.legacy ? FileKind::Classic : FileKind::Sealed;
+    const std::string bytes = encodeAccountFile(kind, accounts, password.view(), randomSource());
+    if (const auto failure = writeFileSafely(path, bytes)) {
+        reportUnexpectedError(*failure, "saving the file");
+        return ExitStatus::Damaged;
+    }
     return ExitStatus::Success;
 }
 

@@ -16,14 +16,15 @@ struct Command {
     std::string_view name;
     std::string_view arguments; // as shown in the usage text
     std::size_t argumentCount;
-    ExitStatus (*run)(const lb::cli::Arguments&);
+    bool takesLegacy; // may be followed by --legacy
+    ExitStatus (*run)(const lb::cli::Arguments&, lb::cli::Options);
 };
 
 // One line per subcommand.
 constexpr Command kCommands[] = {
-    {"dump", "FILE", 1, lb::cli::runDump},
-    {"create", "FILE", 1, lb::cli::runCreate},
-    {"export", "FILE FORMAT OUT", 3, lb::cli::runExport},
+    {"dump", "FILE", 1, false, lb::cli::runDump},
+    {"create", "[--legacy] FILE", 1, true, lb::cli::runCreate},
+    {"export", "FILE FORMAT OUT", 3, false, lb::cli::runExport},
 };
 
 ExitStatus usage() {
@@ -37,8 +38,10 @@ ExitStatus usage() {
                  "create reads the accounts after it as JSON:\n"
                  "  {\"accounts\":[{\"name\":\"\",\"user\":\"\",\"password\":\"\",\"url\":\"\","
                  "\"notes\":\"\"}]}\n"
-                 "dump prints them in the same form. Exit status: 0 done, 1 usage, 2 not an "
-                 "account file,\n3 newer version, 4 wrong password, 5 damaged or unreadable.\n");
+                 "dump prints them in the same form. New files are sealed; --legacy writes the\n"
+                 "format older copies read, which only obfuscates.\n"
+                 "Exit status: 0 done, 1 usage, 2 not an account file, 3 newer version,\n"
+                 "4 wrong password, 5 damaged or unreadable.\n");
     return ExitStatus::Usage;
 }
 
@@ -49,11 +52,16 @@ ExitStatus run(int argc, char** argv) {
     const std::string_view name = argv[1];
     for (const Command& c : kCommands) {
         if (c.name == name) {
-            const lb::cli::Arguments arguments(argv + 2, argv + argc);
+            lb::cli::Arguments arguments(argv + 2, argv + argc);
+            lb::cli::Options options;
+            if (c.takesLegacy && !arguments.empty() && arguments.front() == "--legacy") {
+                options.legacy = true;
+                arguments.erase(arguments.begin());
+            }
             if (arguments.size() != c.argumentCount) {
                 return usage();
             }
-            return c.run(arguments);
+            return c.run(arguments, options);
         }
     }
     return usage();

@@ -92,6 +92,9 @@ std::optional<std::vector<Account>> accountsFromJson(std::string_view json, std:
     } catch (const Json::parse_error& e) {
         error = "it is not JSON (it goes wrong at byte " + std::to_string(e.byte) + ")";
         return std::nullopt;
+    } catch (const Json::out_of_range&) {
+        error = "it holds a number too large to read";
+        return std::nullopt;
     }
     if (!twice.empty()) {
         error = "the member \"" + twice + "\" is given twice";

@@ -36,6 +36,18 @@ constexpr std::array kProgramErrors = {
                       "the file claims more accounts than it holds"},
     ProgramErrorEntry{ProgramError::NoPrinter, 1012, "no printer is installed"},
     ProgramErrorEntry{ProgramError::PrinterFailed, 1013, "the printer did not accept the printout"},
+    ProgramErrorEntry{ProgramError::SealedHeaderDamaged, 1014, "the file's header is damaged"},
+    ProgramErrorEntry{ProgramError::KdfBeyondLimits, 1015,
+                      "the file asks for more memory or time to open than any account file needs"},
+    ProgramErrorEntry{ProgramError::SealBroken, 1016,
+                      "the accounts in the file do not match its seal: the file was changed or "
+                      "cut short"},
+    ProgramErrorEntry{ProgramError::NotARegularFile, 1017,
+                      "the path names a folder, a device, a pipe or a socket, not a file"},
+    ProgramErrorEntry{ProgramError::FileTooLarge, 1018,
+                      "the file is larger than 256 MiB, far larger than any account file"},
+    ProgramErrorEntry{ProgramError::TableTooLarge, 1019,
+                      "the accounts are too many or too long for one account file"},
 };
 
 } // namespace

@@ -22,6 +22,12 @@ enum class ProgramError {
     LegacyAccountsBeyondFile,
     NoPrinter,
     PrinterFailed,
+    SealedHeaderDamaged,
+    KdfBeyondLimits,
+    SealBroken,
+    NotARegularFile,
+    FileTooLarge,
+    TableTooLarge,
 };
 
 // The number and the plain-English description of one of the program's errors.

@@ -343,6 +343,8 @@ void FrmMain::NewFile() {
     model_.replaceAll({});
     file_.CurrentFileName.clear();
     file_.CurrentPassword.clear();
+    file_.kind = FileKind::Sealed;
+    file_.diskStamp.reset();
     file_.FileSaved = true;
     ClearDetailView();
 }

@@ -26,6 +26,18 @@ std::optional<std::string> toAnsi(const QString& text) {
     return out;
 }
 
+std::optional<SecretBytes> toSecretAnsi(const QString& text) {
+    SecretBytes out(static_cast<std::size_t>(text.size()));
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const auto byte = cp1252::fromUnicode(text[i].unicode());
+        if (!byte) {
+            return std::nullopt;
+        }
+        out.data()[i] = static_cast<char>(*byte);
+    }
+    return out;
+}
+
 bool isStorable(const QString& text) {
     for (QChar c : text) {
         if (c.unicode() == 0xFF || !cp1252::fromUnicode(c.unicode())) {

@@ -44,15 +44,17 @@ std::optional<FileDialogResult> askForFile(QWidget* parent, const FileDialogRequ
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);
     }
-    // The extension is added only while its own file type is chosen.
+    // The extension is added only while one of its own file types is chosen.
     auto applySuffix = [&](const QString& chosen) {
         const int index = static_cast<int>(filters.indexOf(chosen)) + 1;
-        dialog.setDefaultSuffix(index == request.defaultSuffixFilter ? request.defaultSuffix
-                                                                     : QString());
+        dialog.setDefaultSuffix(index >= 1 && index <= request.suffixFilters ? request.defaultSuffix
+                                                                             : QString());
     };
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, applySuffix);
-    if (!filters.isEmpty()) {
-        applySuffix(filters.first());
+    if (request.selectedFilter >= 1 && request.selectedFilter <= filters.size()) {
+        const QString& first = filters[request.selectedFilter - 1];
+        dialog.selectNameFilter(first);
+        applySuffix(first);
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;

@@ -16,10 +16,12 @@ struct FileDialogRequest {
     Kind kind = Kind::Open;
     QString title;
     QString filter; // "Shown text|pattern|Shown text|pattern"
-    // Save: the extension to add to a name typed without one while the given
-    // filter (1-based) is chosen; empty adds nothing.
+    // The type chosen when the dialog opens (1-based).
+    int selectedFilter = 1;
+    // Save: the extension to add to a name typed without one while one of the
+    // first suffixFilters types is chosen; empty adds nothing.
     QString defaultSuffix;
-    int defaultSuffixFilter = 0;
+    int suffixFilters = 0;
 };
 
 struct FileDialogResult {

@@ -1,19 +1,29 @@
 #pragma once
-// Which file is open, with which master password, and whether the table has
-// changes since the last new, open or save.
+// Which file is open, of which kind, with which master password, and whether
+// the table has changes since the last new, open or save.
+
+#include "core/account_file.h"
+#include "core/secret.h"
+#include "platform/file_io.h"
 
 #include <QString>
-#include <string>
+#include <optional>
 
 namespace lb {
 
 struct CurrentFile {
     QString CurrentFileName;     // empty for a file never opened or saved under a name
-    std::string CurrentPassword; // Windows-1252 bytes; empty until a new file's first save
+    SecretBytes CurrentPassword; // Windows-1252 bytes; empty until a new file's first save
     bool FileSaved = true;
     // Numbers "New Account N" across the whole run; never reset, and wide
     // enough that it never wraps.
     long long NewAccountCounter = 0;
+    // The kind Save writes: sealed for a new file, the kind it was read in
+    // otherwise (an old text file is saved as a classic one).
+    FileKind kind = FileKind::Sealed;
+    // The file as it was last read or written here, to notice another
+    // program's change before a save replaces it; nothing for a new file.
+    std::optional<FileStamp> diskStamp;
 };
 
 } // namespace lb

@@ -32,10 +32,11 @@ void ExportAccounts(AccountWindow& w) {
     const ExportFormat format =
         exportFormatFromNumber(chosen->filterIndex).value_or(ExportFormat::Html);
     // The file holds every password in clear: it is written like an account
-    // file, new files readable by their owner only, and a failed write leaves
-    // any earlier file as it was.
+    // file, so a failed write leaves any earlier file as it was, and it is
+    // readable by its owner only, whatever an earlier file allowed.
     if (const auto failure =
-            writeFileSafely(pathBytes(chosen->path), exportBytes(w.table().accounts(), format))) {
+            writeFileSafely(pathBytes(chosen->path), exportBytes(w.table().accounts(), format),
+                            Permissions::OwnerOnly)) {
         showUnexpectedError(w, *failure, "exporting");
     }
 }

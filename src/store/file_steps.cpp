@@ -6,18 +6,16 @@
 #include "platform/texts.h"
 #include "store/account_window.h"
 
-#include <QCoreApplication>
-
 namespace lb {
 
-std::optional<std::string> askMasterPassword(AccountWindow& w, bool confirm) {
+std::optional<SecretBytes> askMasterPassword(AccountWindow& w, bool confirm) {
     const QString typed = w.askPassword(confirm);
     if (typed.isEmpty()) {
         return std::nullopt;
     }
     // frmPassword refuses characters outside Windows-1252 as they are typed,
     // so a text that still cannot be converted never came from the person.
-    return toAnsi(typed);
+    return toSecretAnsi(typed);
 }
 
 void beginBusyWith(AccountWindow& w, const QString& status) {

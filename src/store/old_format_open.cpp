@@ -37,13 +37,14 @@ void warnAboutCode255(AccountWindow& w) {
 } // namespace
 
 bool ReadLegacyFile(AccountWindow& w, const QString& path, std::string_view fileBytes,
-                    const std::string& password) {
+                    SecretBytes password, FileStamp stamp) {
     if (!personAcceptsConversion(w)) {
         return false;
     }
-    DecodeResult result = decodeLegacyFile(fileBytes, password);
+    DecodeResult result = decodeLegacyFile(fileBytes, password.view());
     const bool lossy = !unstorableFields(result.accounts).empty();
-    if (!takeDecodedFile(w, path, password, std::move(result))) {
+    if (!takeDecodedFile(w, path, std::move(password), FileKind::Legacy, std::move(stamp),
+                         std::move(result))) {
         return false;
     }
     if (lossy) {

@@ -1,7 +1,6 @@
 #include "store/open_file.h"
 
-#include "core/classic_file.h"
-#include "core/legacy_file.h"
+#include "core/account_file.h"
 #include "platform/file_dialog.h"
 #include "platform/file_io.h"
 #include "platform/paths.h"
@@ -10,8 +9,6 @@
 #include "store/file_steps.h"
 #include "store/old_format_open.h"
 #include "store/opened_file.h"
-
-#include <QFileInfo>
 
 namespace lb {
 
@@ -39,21 +36,25 @@ bool ReadAccountFile(AccountWindow& w, const QString& path) {
     // Busy from here to the end on every path; failures are reported while still busy.
     beginBusyWith(w, QStringLiteral("Reading '%1'...").arg(path));
     std::string bytes;
-    if (const auto error = readWholeFile(pathBytes(path), bytes)) {
+    FileStamp stamp;
+    if (const auto error = readWholeFile(pathBytes(path), bytes, &stamp)) {
         showUnexpectedError(w, *error, "reading the file");
         w.EndBusy();
         return false;
     }
-    if (isLegacyFile(bytes)) {
-        const bool read = ReadLegacyFile(w, path, bytes, *password);
+    const FileKind kind = fileKindOf(bytes);
+    if (kind == FileKind::Legacy) {
+        const bool read = ReadLegacyFile(w, path, bytes, std::move(*password), std::move(stamp));
         w.EndBusy();
         return read;
     }
-    DecodeResult result = decodeClassicFile(bytes, *password);
-    const bool read = takeDecodedFile(w, path, std::move(*password), std::move(result));
+    DecodeResult result = whilePainting([&] { return decodeAccountFile(bytes, password->view()); });
+    const std::uint64_t size = stamp.size;
+    const bool read =
+        takeDecodedFile(w, path, std::move(*password), kind, std::move(stamp), std::move(result));
     w.EndBusy();
     if (read) {
-        w.SetStatusText(QStringLiteral("Read (%1 bytes)").arg(QFileInfo(path).size()));
+        w.SetStatusText(QStringLiteral("Read (%1 bytes)").arg(size));
     }
     return read;
 }

@@ -8,8 +8,8 @@
 
 namespace lb {
 
-bool takeDecodedFile(AccountWindow& w, const QString& path, std::string password,
-                     DecodeResult result) {
+bool takeDecodedFile(AccountWindow& w, const QString& path, SecretBytes password, FileKind kind,
+                     FileStamp stamp, DecodeResult result) {
     if (result.outcome != DecodeOutcome::Read) {
         showFileError(w, decodeFailureText(result));
         return false;
@@ -22,6 +22,8 @@ bool takeDecodedFile(AccountWindow& w, const QString& path, std::string password
     CurrentFile& file = w.currentFile();
     file.CurrentPassword = std::move(password);
     file.CurrentFileName = path;
+    file.kind = kind == FileKind::Sealed ? FileKind::Sealed : FileKind::Classic;
+    file.diskStamp = std::move(stamp);
     file.FileSaved = true;
     return true;
 }

@@ -1,8 +1,10 @@
 #include "store/save_file.h"
 
-#include "core/classic_file.h"
+#include "core/account_file.h"
+#include "core/program_errors.h"
 #include "platform/file_dialog.h"
 #include "platform/file_io.h"
+#include "platform/message_box.h"
 #include "platform/paths.h"
 #include "platform/texts.h"
 #include "store/account_table_model.h"
@@ -10,28 +12,85 @@
 #include "store/current_file.h"
 #include "store/file_steps.h"
 
-#include <QFileInfo>
+#include <cerrno>
+#include <stdexcept>
 
 namespace lb {
+namespace {
+
+// The Save dialog's types, in this order: a sealed file, a classic one, any name.
+const QString kSaveFilter = QStringLiteral("Lockerbook Files (*.lockbk)|*.lockbk|"
+                                           "Lockerbook Files, legacy format (*.lockbk)|*.lockbk|"
+                                           "All Files (*.*)|*.*");
+constexpr int kSealedType = 1;
+constexpr int kClassicType = 2;
+
+// A file that is sealed, or has never been saved, turns into a classic one
+// only when the person says so, knowing what it costs.
+bool personAcceptsObfuscation(AccountWindow& w) {
+    const ui::Message question{
+        texts::kAppName,
+        QStringLiteral("The legacy format only obfuscates the accounts: anyone with a copy of "
+                       "the file can read every password in it. Save in the legacy format "
+                       "anyway?"),
+        QMessageBox::Warning,
+        QMessageBox::Yes | QMessageBox::No,
+        QMessageBox::No,
+        QMessageBox::No,
+    };
+    return ui::showMessage(w.window(), question) == QMessageBox::Yes;
+}
+
+// Another program (a sync tool, a second copy of this one) may have replaced
+// the file since it was read here. Yes replaces it all the same, No saves
+// under another name, Cancel saves nothing.
+QMessageBox::StandardButton askAboutChangedFile(AccountWindow& w, const QString& path) {
+    const ui::Message question{
+        texts::kAppName,
+        QStringLiteral("The file '%1' was changed by another program after it was read here. Do "
+                       "you want to replace it with the accounts shown here? Choose No to save "
+                       "them under another name instead.")
+            .arg(path),
+        QMessageBox::Warning,
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+        QMessageBox::Cancel,
+        QMessageBox::Cancel,
+    };
+    return ui::showMessage(w.window(), question);
+}
+
+} // namespace
 
 bool SaveFile(AccountWindow& w) {
-    const QString path = w.currentFile().CurrentFileName;
-    return path.isEmpty() ? SaveFileAs(w) : WriteAccountFile(w, path);
+    const CurrentFile& file = w.currentFile();
+    return file.CurrentFileName.isEmpty() ? SaveFileAs(w)
+                                          : WriteAccountFile(w, file.CurrentFileName, file.kind);
 }
 
 bool SaveFileAs(AccountWindow& w) {
+    const FileKind current = w.currentFile().kind;
     ui::FileDialogRequest request;
     request.kind = ui::FileDialogRequest::Kind::Save;
     request.title = QStringLiteral("Save");
-    request.filter = texts::kAccountFileFilter;
-    // A name typed without an extension gets ours while our file type is chosen.
+    request.filter = kSaveFilter;
+    request.selectedFilter = current == FileKind::Classic ? kClassicType : kSealedType;
+    // A name typed without an extension gets ours while one of our file types is chosen.
     request.defaultSuffix = QStringLiteral("lockbk");
-    request.defaultSuffixFilter = 1;
+    request.suffixFilters = kClassicType;
     const auto chosen = ui::askForFile(w.window(), request);
     if (!chosen) {
         return false;
     }
-    if (!WriteAccountFile(w, chosen->path)) {
+    FileKind kind = current;
+    if (chosen->filterIndex == kSealedType) {
+        kind = FileKind::Sealed;
+    } else if (chosen->filterIndex == kClassicType) {
+        kind = FileKind::Classic;
+    }
+    if (kind == FileKind::Classic && current != FileKind::Classic && !personAcceptsObfuscation(w)) {
+        return false;
+    }
+    if (!WriteAccountFile(w, chosen->path, kind)) {
         return false;
     }
     // The file now lives at the new path; a later Save must not write to the old one.
@@ -39,8 +98,21 @@ bool SaveFileAs(AccountWindow& w) {
     return true;
 }
 
-bool WriteAccountFile(AccountWindow& w, const QString& path) {
+bool WriteAccountFile(AccountWindow& w, const QString& path, FileKind kind) {
     CurrentFile& file = w.currentFile();
+    if (path == file.CurrentFileName && file.diskStamp) {
+        const auto now = currentStamp(pathBytes(path));
+        if (now && *now != *file.diskStamp) {
+            switch (askAboutChangedFile(w, path)) {
+            case QMessageBox::Yes:
+                break;
+            case QMessageBox::No:
+                return SaveFileAs(w);
+            default:
+                return false;
+            }
+        }
+    }
     if (file.CurrentPassword.empty()) {
         auto password = askMasterPassword(w, true);
         if (!password) {
@@ -50,16 +122,31 @@ bool WriteAccountFile(AccountWindow& w, const QString& path) {
         file.CurrentPassword = std::move(*password);
     }
     beginBusyWith(w, QStringLiteral("Saving '%1'...").arg(path));
-    const std::string bytes =
-        encodeClassicFile(w.table().accounts(), file.CurrentPassword, randomSource());
-    if (const auto error = writeFileSafely(pathBytes(path), bytes)) {
+    const std::vector<Account>& accounts = w.table().accounts();
+    std::string bytes;
+    FileStamp stamp;
+    std::optional<Error> error;
+    try {
+        bytes = whilePainting([&] {
+            return encodeAccountFile(kind, accounts, file.CurrentPassword.view(), randomSource());
+        });
+        error = writeFileSafely(pathBytes(path), bytes, Permissions::Kept, &stamp);
+    } catch (const std::bad_alloc&) {
+        error = systemError(ENOMEM);
+    } catch (const std::length_error&) {
+        error = programError(ProgramError::TableTooLarge);
+    }
+    if (error) {
         showUnexpectedError(w, *error, "saving the file");
         w.EndBusy();
         return false;
     }
+    const std::uint64_t size = stamp.size;
+    file.kind = kind;
+    file.diskStamp = std::move(stamp);
     file.FileSaved = true;
     w.EndBusy();
-    w.SetStatusText(QStringLiteral("Saved (%1 bytes)").arg(QFileInfo(path).size()));
+    w.SetStatusText(QStringLiteral("Saved (%1 bytes)").arg(size));
     return true;
 }
 

@@ -3,8 +3,8 @@
 
 #include "account_files.h"
 #include "cli_runner.h"
+#include "core/account_file.h"
 #include "core/account_json.h"
-#include "core/classic_file.h"
 #include "disk.h"
 
 #include <filesystem>
@@ -31,8 +31,10 @@ TEST_F(Cli, CreateThenDumpGivesBackTheSameAccountsOfEveryKindAndSize) {
     for (const auto& accounts : {sampleAccounts(), many, std::vector<Account>{}}) {
         const std::string json = accountsToJson(accounts);
         ASSERT_EQ(run({"create", folder / "a.lockbk"}, "pa\xC3\x9F\n" + json).status, 0);
-        // The classic format under the Windows-1252 bytes of the password.
-        EXPECT_EQ(decodeClassicFile(readBytes(folder / "a.lockbk"), "pa\xDF").accounts, accounts);
+        // Sealed, under the Windows-1252 bytes of the password.
+        const std::string file = readBytes(folder / "a.lockbk");
+        EXPECT_EQ(fileKindOf(file), FileKind::Sealed);
+        EXPECT_EQ(decodeAccountFile(file, "pa\xDF").accounts, accounts);
         const CliRun dump = run({"dump", folder / "a.lockbk"}, "pa\xC3\x9F\r\n");
         EXPECT_EQ(dump.status, 0);
         EXPECT_EQ(dump.out, json);

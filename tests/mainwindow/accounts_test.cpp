@@ -91,7 +91,7 @@ TEST_F(AccountStore, NewFileAsksFirstCancelKeepsEverythingAndNoStartsAfresh) {
     window->NewFile();
     addAccounts(2);
     window->currentFile().CurrentFileName = QStringLiteral("/tmp/kept.lockbk");
-    window->currentFile().CurrentPassword = "secret";
+    window->currentFile().CurrentPassword = SecretBytes("secret");
     user->willAnswer(QMessageBox::Cancel);
     press("Ctrl+N");
     ASSERT_EQ(user->messages.size(), 1u);

@@ -6,6 +6,10 @@
 
 #include <cerrno>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace lb {
 namespace {
@@ -51,12 +55,132 @@ TEST_F(FileIo, AWriteRefusedHalfwayLeavesTheOldFileAndNothingElse) {
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"big.lockbk"});
 }
 
-TEST_F(FileIo, FailuresCarryTheSystemsErrorNumber) {
+// What can sit at a path besides a regular file, made in the test's folder.
+enum class Thing { Missing, Folder, Pipe, Device, Huge };
+
+std::string make(const test::TempFolder& folder, Thing thing) {
+    const std::string path = folder / "thing";
+    switch (thing) {
+    case Thing::Missing:
+        break;
+    case Thing::Folder:
+        ::mkdir(path.c_str(), 0700);
+        break;
+    case Thing::Pipe:
+        ::mkfifo(path.c_str(), 0600);
+        break;
+    case Thing::Device: // the null device, under a name of our own
+        ::mknod(path.c_str(), S_IFCHR | 0600, ::makedev(1, 3));
+        break;
+    case Thing::Huge: { // sparse: no disk space, yet one byte over the ceiling
+        writeBytes(path, "");
+        EXPECT_EQ(::truncate(path.c_str(), static_cast<off_t>(kMaxFileBytes + 1)), 0);
+        break;
+    }
+    }
+    return path;
+}
+
+constexpr int kNotARegularFile = 1017;
+constexpr int kTooLarge = 1018;
+
+TEST_F(FileIo, OnlyARegularFileUnderTheCeilingIsReadAndNothingWaits) {
+    const struct {
+        Thing thing;
+        int number;
+    } rows[] = {
+        {Thing::Missing, ENOENT},        {Thing::Folder, kNotARegularFile},
+        {Thing::Pipe, kNotARegularFile}, {Thing::Device, kNotARegularFile},
+        {Thing::Huge, kTooLarge},
+    };
+    for (const auto& row : rows) {
+        test::TempFolder own;
+        const std::string path = make(own, row.thing);
+        std::string bytes = "untouched";
+        const auto error = readWholeFile(path, bytes); // a pipe would block here
+        ASSERT_TRUE(error) << static_cast<int>(row.thing);
+        EXPECT_EQ(error->number, row.number) << static_cast<int>(row.thing);
+        EXPECT_EQ(bytes, "untouched");
+    }
     std::string bytes;
-    EXPECT_EQ(readWholeFile(folder / "missing", bytes)->number, ENOENT);
-    EXPECT_EQ(readWholeFile(folder.path(), bytes)->number, EISDIR);
+    EXPECT_EQ(readWholeFile("/dev/zero", bytes)->number, kNotARegularFile);
+}
+
+TEST_F(FileIo, ASaveOverAnythingButARegularFileIsRefusedWithNothingWritten) {
+    for (const Thing thing : {Thing::Folder, Thing::Pipe, Thing::Device}) {
+        test::TempFolder own;
+        const std::string path = make(own, thing);
+        for (const Permissions kind : {Permissions::Kept, Permissions::OwnerOnly}) {
+            const auto error = writeFileSafely(path, "secret", kind);
+            ASSERT_TRUE(error) << static_cast<int>(thing);
+            EXPECT_EQ(error->number, kNotARegularFile);
+        }
+        struct stat st {};
+        ASSERT_EQ(::lstat(path.c_str(), &st), 0);
+        EXPECT_FALSE(S_ISREG(st.st_mode));
+        EXPECT_EQ(own.entries(), std::vector<std::string>{"thing"});
+    }
     EXPECT_EQ(writeFileSafely(folder / "no/such/folder", "x")->number, ENOENT);
-    EXPECT_EQ(writeFileSafely(folder.path(), "x")->number, EISDIR);
+}
+
+TEST_F(FileIo, ALinkIsWrittenThroughAndStaysALink) {
+    ASSERT_EQ(::mkdir((folder / "real").c_str(), 0700), 0);
+    const std::string target = folder / "real/accounts.lockbk";
+    writeBytes(target, "old");
+    const std::string link = folder / "link.lockbk";
+    ASSERT_EQ(::symlink("real/accounts.lockbk", link.c_str()), 0);
+    ASSERT_FALSE(writeFileSafely(link, "new"));
+    struct stat st {};
+    ASSERT_EQ(::lstat(link.c_str(), &st), 0);
+    EXPECT_TRUE(S_ISLNK(st.st_mode));
+    EXPECT_EQ(readBytes(target), "new");
+    EXPECT_EQ(folder.entries(), (std::vector<std::string>{"link.lockbk", "real"}));
+}
+
+TEST_F(FileIo, AnExportOverAnOldFileLeavesItTheOwnersAlone) {
+    const std::string path = folder / "export.csv";
+    writeBytes(path, "old");
+    ASSERT_EQ(::chmod(path.c_str(), 0644), 0);
+    ASSERT_FALSE(writeFileSafely(path, "new", Permissions::OwnerOnly));
+    EXPECT_EQ(permissions(path), 0600u);
+}
+
+TEST_F(FileIo, LongNamesAndFileSystemsWithoutUnnamedFilesStillSave) {
+    for (const bool unnamed : {true, false}) {
+        setUnnamedTemporaryFiles(unnamed);
+        const std::string path = folder / std::string(255, unnamed ? 'u' : 'n');
+        ASSERT_FALSE(writeFileSafely(path, "first"));
+        ASSERT_FALSE(writeFileSafely(path, "second"));
+        EXPECT_EQ(readBytes(path), "second");
+    }
+    setUnnamedTemporaryFiles(true);
+    EXPECT_EQ(folder.entries().size(), 2u); // no temporary file left behind
+}
+
+TEST_F(FileIo, AFileTheUserMayNotWriteIsRefusedAsAnyEditorWould) {
+    const std::string path = folder / "read-only.lockbk";
+    writeBytes(path, "kept");
+    ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
+    ASSERT_EQ(::chmod(folder.path().c_str(), 0777), 0);
+    // Root may write anything, so the save is tried by an ordinary user.
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (::setgid(65534) != 0 || ::setuid(65534) != 0) {
+            ::_exit(100);
+        }
+        const auto error = writeFileSafely(path, "replaced");
+        ::_exit(error ? error->number : 0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    if (WEXITSTATUS(status) == 100) {
+        GTEST_SKIP() << "cannot become an ordinary user here";
+    }
+    EXPECT_EQ(WEXITSTATUS(status), EACCES);
+    EXPECT_EQ(readBytes(path), "kept");
+    EXPECT_EQ(folder.entries(), std::vector<std::string>{"read-only.lockbk"});
 }
 
 } // namespace

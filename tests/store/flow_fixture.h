@@ -46,7 +46,8 @@ protected:
         w.table().replaceAll(sampleAccounts());
         w.showAccount(1);
         w.currentFile().CurrentFileName = name;
-        w.currentFile().CurrentPassword = password;
+        w.currentFile().CurrentPassword = SecretBytes(password);
+        w.currentFile().kind = FileKind::Classic;
         w.currentFile().FileSaved = false;
     }
 

@@ -2,7 +2,7 @@
 // password, the status bar, every refusal, and the bytes left on disk. After
 // every failure the window holds exactly what it held before.
 
-#include "core/classic_file.h"
+#include "core/account_file.h"
 #include "core/program_errors.h"
 #include "flow_fixture.h"
 #include "store/open_file.h"
@@ -15,8 +15,12 @@
 namespace lb::test {
 namespace {
 
-std::vector<Account> accountsIn(const QString& file, std::string_view password) {
-    const DecodeResult read = decodeClassicFile(readBytes(file.toStdString()), password);
+// What a file on disk holds, read back with the password, and of which kind it is.
+std::vector<Account> accountsIn(const QString& file, std::string_view password,
+                                FileKind kind = FileKind::Classic) {
+    const std::string bytes = readBytes(file.toStdString());
+    EXPECT_EQ(fileKindOf(bytes), kind);
+    const DecodeResult read = decodeAccountFile(bytes, password);
     EXPECT_EQ(read.outcome, DecodeOutcome::Read);
     return read.accounts;
 }
@@ -48,7 +52,9 @@ TEST_F(SaveFlow, FirstSaveAsksForAPathThenThePasswordTwiceAndWritesTheOwnersFile
     EXPECT_EQ(user.fileDialogs[0].title, QStringLiteral("Save"));
     EXPECT_EQ(user.passwordPrompts, std::vector<bool>{true});
     EXPECT_TRUE(user.messages.empty());
-    EXPECT_EQ(accountsIn(file, "pa\xdfword"), sampleAccounts());
+    EXPECT_EQ(user.fileDialogs[0].selectedFilter, 1)
+        << "a new file is sealed unless the person chooses";
+    EXPECT_EQ(accountsIn(file, "pa\xdfword", FileKind::Sealed), sampleAccounts());
     EXPECT_EQ(permissions(file.toStdString()), 0600u);
     EXPECT_TRUE(logged(QStringLiteral("Saving '%1'...").arg(file)));
     EXPECT_EQ(w.status(),
@@ -92,7 +98,7 @@ TEST_F(SaveFlow, AnUnwritablePathIsReportedButKeepsTheChosenPassword) {
     user.willChooseFile(path("a.lockbk"));
     ASSERT_TRUE(SaveFile(w));
     EXPECT_EQ(user.passwordPrompts.size(), 1u);
-    EXPECT_EQ(accountsIn(path("a.lockbk"), "pw"), sampleAccounts());
+    EXPECT_EQ(accountsIn(path("a.lockbk"), "pw", FileKind::Sealed), sampleAccounts());
 }
 
 TEST_F(SaveFlow, ANamedFileIsWrittenAtOnceAndSaveAsMovesItToTheNewPath) {
@@ -115,12 +121,71 @@ TEST_F(SaveFlow, ANamedFileIsWrittenAtOnceAndSaveAsMovesItToTheNewPath) {
     ASSERT_TRUE(SaveFile(w));
     EXPECT_EQ(user.fileDialogs.size(), 1u);
     EXPECT_EQ(readBytes(first.toStdString()), firstBytes);
-    EXPECT_EQ(accountsIn(second, "pw").size(), 2u);
+    EXPECT_EQ(accountsIn(second, "pw", FileKind::Sealed).size(), 2u);
     EXPECT_EQ(folder.entries(), (std::vector<std::string>{"first.lockbk", "second.lockbk"}));
 
     user.willChooseFile(path("missing/third.lockbk"));
     EXPECT_FALSE(SaveFileAs(w));
     EXPECT_EQ(w.currentFile().CurrentFileName, second) << "a failed Save As keeps the old path";
+}
+
+TEST_F(SaveFlow, SaveAsConvertsEitherWayAndAsksBeforeALegacyFile) {
+    haveNewFile();
+    w.currentFile().CurrentPassword = SecretBytes("pw");
+    const QString file = path("converted.lockbk");
+    user.willChooseFile(file, 2);
+    user.willAnswer(QMessageBox::No);
+    EXPECT_FALSE(SaveFileAs(w));
+    EXPECT_TRUE(folder.entries().empty()) << "no legacy file without a Yes";
+    ASSERT_EQ(user.messages.size(), 1u);
+    EXPECT_EQ(user.messages[0].defaultButton, QMessageBox::No);
+    EXPECT_TRUE(user.messages[0].text.contains(QStringLiteral("only obfuscates")));
+    user.willChooseFile(file, 2);
+    user.willAnswer(QMessageBox::Yes);
+    ASSERT_TRUE(SaveFileAs(w));
+    EXPECT_EQ(accountsIn(file, "pw", FileKind::Classic), sampleAccounts());
+    ASSERT_TRUE(SaveFile(w));
+    EXPECT_EQ(accountsIn(file, "pw", FileKind::Classic), sampleAccounts()) << "Save keeps the kind";
+    user.willChooseFile(file, 1);
+    ASSERT_TRUE(SaveFileAs(w));
+    EXPECT_EQ(user.fileDialogs.back().selectedFilter, 2) << "the dialog offers the file's own kind";
+    EXPECT_EQ(accountsIn(file, "pw", FileKind::Sealed), sampleAccounts());
+    user.willChooseFile(file, 3); // All Files keeps the kind
+    ASSERT_TRUE(SaveFileAs(w));
+    EXPECT_EQ(accountsIn(file, "pw", FileKind::Sealed), sampleAccounts());
+    EXPECT_EQ(user.messages.size(), 2u) << "only turning a file into a legacy one asks";
+}
+
+TEST_F(SaveFlow, AFileChangedByAnotherProgramIsReplacedOnlyWhenThePersonSaysSo) {
+    const QString file = path("shared.lockbk");
+    writeBytes(file.toStdString(), sealedFile(sampleAccounts(), "pw"));
+    user.willTypePassword(QStringLiteral("pw"));
+    ASSERT_TRUE(ReadAccountFile(w, file));
+    w.table().removeAt(0);
+    w.currentFile().FileSaved = false;
+    const std::string theirs = sealedFile({{"Theirs", "", "", "", ""}}, "pw");
+    writeBytes(file.toStdString(), theirs); // a sync tool, a second copy of the program
+
+    user.willAnswer(QMessageBox::Cancel);
+    EXPECT_FALSE(SaveFile(w));
+    EXPECT_EQ(readBytes(file.toStdString()), theirs);
+    EXPECT_FALSE(w.currentFile().FileSaved);
+    ASSERT_EQ(user.messages.size(), 1u);
+    EXPECT_TRUE(user.messages[0].text.contains(QStringLiteral("changed by another program")));
+
+    user.willAnswer(QMessageBox::No); // save elsewhere
+    user.willChooseFile(path("mine.lockbk"));
+    ASSERT_TRUE(SaveFile(w));
+    EXPECT_EQ(readBytes(file.toStdString()), theirs);
+    EXPECT_EQ(accountsIn(path("mine.lockbk"), "pw", FileKind::Sealed).size(), 2u);
+    EXPECT_EQ(w.currentFile().CurrentFileName, path("mine.lockbk"));
+
+    writeBytes(path("mine.lockbk").toStdString(), theirs);
+    user.willAnswer(QMessageBox::Yes);
+    ASSERT_TRUE(SaveFile(w));
+    EXPECT_EQ(accountsIn(path("mine.lockbk"), "pw", FileKind::Sealed).size(), 2u);
+    ASSERT_TRUE(SaveFile(w));
+    EXPECT_EQ(user.messages.size(), 3u) << "a file only this window wrote asks nothing";
 }
 
 class OpenFlow : public FlowTest {
@@ -152,7 +217,7 @@ protected:
 
 TEST_F(OpenFlow, ReadsTheFileShowsTheFirstAccountAndMakesItTheOpenFile) {
     const QString file = path("stored.lockbk");
-    writeBytes(file.toStdString(), classicFile(stored, "right"));
+    writeBytes(file.toStdString(), sealedFile(stored, "right"));
     ASSERT_TRUE(open(file, QStringLiteral("right")));
     EXPECT_EQ(w.querySaveCalls, 1);
     EXPECT_EQ(user.fileDialogs[0].kind, ui::FileDialogRequest::Kind::Open);
@@ -166,6 +231,7 @@ TEST_F(OpenFlow, ReadsTheFileShowsTheFirstAccountAndMakesItTheOpenFile) {
     expectIdle();
     EXPECT_EQ(w.currentFile().CurrentFileName, file);
     EXPECT_EQ(w.currentFile().CurrentPassword, "right");
+    EXPECT_EQ(w.currentFile().kind, FileKind::Sealed);
     EXPECT_TRUE(w.currentFile().FileSaved);
 
     // A file without accounts shows nothing.
@@ -232,7 +298,7 @@ TEST_F(OpenFlow, EveryRefusalIsOneMessageAndChangesNothing) {
     user.messages.clear();
     user.busyAtMessage.clear();
     EXPECT_FALSE(open(QString::fromStdString(folder.path()), QStringLiteral("right")));
-    expectOneFailure(unexpected(systemError(EISDIR), "reading the file"));
+    expectOneFailure(unexpected(programError(ProgramError::NotARegularFile), "reading the file"));
 }
 
 TEST_F(OpenFlow, AnOldFormatFileIsReadAfterTheWarningAndSavedInTheCurrentFormat) {

@@ -31,6 +31,10 @@ std::string classicFile(const std::vector<Account>& accounts, std::string_view p
     return encodeClassicFile(accounts, password, randomSource());
 }
 
+std::string sealedFile(const std::vector<Account>& accounts, std::string_view password) {
+    return encodeSealedFile(accounts, password, kCheapKdf);
+}
+
 std::string legacyFile(const std::vector<Account>& accounts, std::string_view password,
                        const LegacyFileText& text) {
     const std::string verifier = text.verifier.empty() ? std::string(kLegacyVerifierTexts[0]) +

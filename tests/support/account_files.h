@@ -5,6 +5,7 @@
 
 #include "core/account.h"
 #include "core/random_source.h"
+#include "core/sealed_file.h"
 
 #include <array>
 #include <string>
@@ -36,6 +37,10 @@ private:
 };
 
 std::string classicFile(const std::vector<Account>& accounts, std::string_view password);
+
+// The least Argon2id allows: tests seal with it so as not to wait at every save.
+inline constexpr KdfCost kCheapKdf{1, 8};
+std::string sealedFile(const std::vector<Account>& accounts, std::string_view password);
 
 struct LegacyFileText {
     std::string countLine;             // line 4; "Number Of Accounts: N" when empty

@@ -1,5 +1,8 @@
-// The main of every widget test program: an offscreen QApplication and a
-// settings store in a temporary folder, so no test touches the user's own.
+// The main of every widget test program: an offscreen QApplication, a
+// settings store in a temporary folder, so no test touches the user's own,
+// and sealed files that cost next to nothing to open.
+
+#include "account_files.h"
 
 #include <QApplication>
 #include <QSettings>
@@ -12,6 +15,7 @@ int main(int argc, char** argv) {
     QSettings::setDefaultFormat(QSettings::IniFormat);
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
     QApplication app(argc, argv);
+    lb::setSealingCost(lb::test::kCheapKdf);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,7 +1,7 @@
+#include "core/account_records.h"
+#include "core/account_records_layout.h"
 #include "core/byte_reader.h"
 #include "core/cipher.h"
-#include "core/classic_file.h"
-#include "core/classic_file_layout.h"
 #include "core/plain_text_crc.h"
 #include "core/program_errors.h"
 
@@ -188,7 +188,7 @@ bool readFields(const Body& body, std::int64_t key, std::vector<Account>& accoun
 
 } // namespace
 
-DecodeResult decodeClassicFile(std::string_view fileBytes, std::string_view password) {
+DecodeResult decodeRecords(std::string_view fileBytes, std::int64_t key) {
     RecordReader in(fileBytes);
     std::string_view signature;
     std::int32_t programVersion = 0;
@@ -227,7 +227,6 @@ DecodeResult decodeClassicFile(std::string_view fileBytes, std::string_view pass
         return damaged(*shapeError);
     }
 
-    const std::int64_t key = PasswordKey(password);
     const int check = shiftCode(static_cast<unsigned char>(body.check[0]), -key);
     if (check < kCheckLowest || check > kCheckHighest) {
         return refusedAs(DecodeOutcome::WrongPassword);

@@ -1,13 +1,7 @@
 #pragma once
-// What the writer and the reader of the current account-file format share:
-// the fixed values of the header, the range of the check character and the
+// What the writer and the reader of the account records share: the fixed
+// values of the header, the range of the classic check character and the
 // marker of this program's second password check in the Reserved bytes.
-//
-// The records stand in this order: header (Signature, ProgramVersion,
-// FormatVersion), then the URL column's data and ends, Reserved, the URL
-// column's start and step, AccountCount, the password column, the user name
-// column, Check, the account name column and the notes column, each of those
-// columns as data, ends, start and step.
 
 #include "core/account.h"
 

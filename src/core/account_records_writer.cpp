@@ -1,6 +1,6 @@
+#include "core/account_records.h"
+#include "core/account_records_layout.h"
 #include "core/cipher.h"
-#include "core/classic_file.h"
-#include "core/classic_file_layout.h"
 #include "core/plain_text_crc.h"
 
 #include <array>
@@ -109,38 +109,50 @@ void placeColumn(ByteWriter& out, Column& c, std::size_t accountCount) {
     placeShifts(out, c);
 }
 
-} // namespace
-
-std::string encodeClassicFile(const std::vector<Account>& accounts, std::string_view password,
-                              RandomSource& random) {
-    const std::int64_t key = PasswordKey(password);
-    const char plainCheck = static_cast<char>(RandomBetween(kCheckLowest, kCheckHighest, random));
-    std::array<Column, kFieldCount> columns{};
-    for (Column& c : columns) {
-        c.start = RandomBetween(1, 254, random);
-        c.step = RandomBetween(1, 21, random);
+// The columns' lengths: the sum of each column's fields.
+std::array<std::uint64_t, kFieldCount> columnLengths(const std::vector<Account>& accounts) {
+    std::array<std::uint64_t, kFieldCount> lengths{};
+    for (const Account& account : accounts) {
+        for (int f = 0; f < kFieldCount; ++f) {
+            lengths[f] += (account.*kColumnMembers[f]).size();
+        }
     }
+    return lengths;
+}
 
-    const std::size_t n = accounts.size();
+std::size_t sizeFor(const std::array<std::uint64_t, kFieldCount>& lengths, std::size_t n) {
     if (n > kMax32 - 2) {
         throw std::length_error("too many accounts for one account file");
     }
-    for (const Account& account : accounts) {
-        for (int f = 0; f < kFieldCount; ++f) {
-            columns[f].length += (account.*kColumnMembers[f]).size();
-        }
-    }
     std::uint64_t size = 20 + kReservedSize + 8 + 3; // header, Reserved, AccountCount, Check
-    for (const Column& c : columns) {
-        if (c.length > kMax32) {
+    for (const std::uint64_t length : lengths) {
+        if (length > kMax32) {
             throw std::length_error("a column is too long for one account file");
         }
-        size += textSize(c.length) + 10 + 8 * (n + 2) + 16;
+        size += textSize(length) + 10 + 8 * (n + 2) + 16;
     }
+    return static_cast<std::size_t>(size);
+}
+
+} // namespace
+
+std::size_t recordsSize(const std::vector<Account>& accounts) {
+    return sizeFor(columnLengths(accounts), accounts.size());
+}
+
+void writeRecords(const std::vector<Account>& accounts, const RecordShifts& shifts, char* file) {
+    const std::size_t n = accounts.size();
+    const auto lengths = columnLengths(accounts);
+    std::array<Column, kFieldCount> columns{};
+    for (int f = 0; f < kFieldCount; ++f) {
+        columns[f] = {shifts.columns[f].start, shifts.columns[f].step, lengths[f], nullptr,
+                      nullptr};
+    }
+    // Every byte not written below is a zero, the ends lists' first and last elements among them.
+    std::memset(file, 0, sizeFor(lengths, n));
 
     // Lay out every record first, leaving room for the data texts and ends.
-    std::string file(size, '\0');
-    ByteWriter out(file.data());
+    ByteWriter out(file);
     out.text(kFileSignature);
     out.i32(kWrittenVersion);
     out.i32(kWrittenVersion);
@@ -151,32 +163,31 @@ std::string encodeClassicFile(const std::vector<Account>& accounts, std::string_
     out.f64(static_cast<double>(n));
     placeColumn(out, column(Field::Password), n);
     placeColumn(out, column(Field::UserName), n);
-    out.text(ShiftText(std::string_view(&plainCheck, 1), key));
+    out.text(ShiftText(std::string_view(&shifts.plainCheck, 1), shifts.key));
     placeColumn(out, column(Field::AccountName), n);
     placeColumn(out, column(Field::Notes), n);
 
     // Then fill them account by account, in one pass over the table.
-    const FieldCipher cipher(key, FieldCipher::Direction::Encipher);
+    const FieldCipher cipher(shifts.key, FieldCipher::Direction::Encipher);
     PlainTextCrc crc;
-    std::array<int, kFieldCount> shifts{};
+    std::array<int, kFieldCount> running{};
     std::array<std::uint64_t, kFieldCount> ends{};
     for (int f = 0; f < kFieldCount; ++f) {
-        shifts[f] = columns[f].start;
+        running[f] = columns[f].start;
     }
     for (std::size_t i = 0; i < n; ++i) {
         for (int f = 0; f < kFieldCount; ++f) {
             const std::string& value = accounts[i].*kColumnMembers[f];
             Column& c = columns[f];
-            cipher.apply(shifts[f], value, c.data + ends[f]);
+            cipher.apply(running[f], value, c.data + ends[f]);
             crc.add(static_cast<Field>(f), value);
             ends[f] += value.size();
             storeF64(c.ends + 8 * i, static_cast<double>(ends[f]));
-            shifts[f] = nextRunningShift(shifts[f], c.step);
+            running[f] = nextRunningShift(running[f], c.step);
         }
     }
     storeLittle(reserved, crc.finish(), 4);
     std::memcpy(reserved + 4, kCrcMarker.data(), kCrcMarker.size());
-    return file;
 }
 
 } // namespace lb
