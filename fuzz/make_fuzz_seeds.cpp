@@ -1,10 +1,13 @@
 // Writes the fuzzers' seed corpora, made by the program's own writer (and the
 // tests' old-format maker), so no binary files live in the repository:
-//   make_fuzz_seeds DIR  ->  DIR/account_file/, DIR/legacy_file/, DIR/account_json/
+//   make_fuzz_seeds DIR  ->  DIR/account_file/, DIR/sealed_file/, DIR/legacy_file/,
+//                            DIR/account_json/
 
 #include "account_files.h"
 #include "core/account_json.h"
+#include "core/account_records.h"
 #include "core/classic_file.h"
+#include "core/sealed_file.h"
 #include "fuzz_password.h"
 
 #include <cstdio>
@@ -34,6 +37,12 @@ std::vector<lb::Account> table(std::size_t count) {
     return accounts;
 }
 
+std::string recordsOf(const std::vector<lb::Account>& accounts) {
+    std::string records(lb::recordsSize(accounts), '\0');
+    lb::writeRecords(accounts, {}, records.data());
+    return records;
+}
+
 void save(const std::filesystem::path& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
 }
@@ -46,7 +55,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     const std::filesystem::path dir = argv[1];
-    for (const char* target : {"account_file", "legacy_file", "account_json"}) {
+    for (const char* target : {"account_file", "sealed_file", "legacy_file", "account_json"}) {
         std::filesystem::create_directories(dir / target);
     }
     CountingDraws draws;
@@ -55,6 +64,10 @@ int main(int argc, char** argv) {
         const std::string name = std::to_string(count) + "-accounts";
         save(dir / "account_file" / name,
              lb::encodeClassicFile(accounts, lb::fuzz::kPassword, draws));
+        // The sealed fuzzer reads a file after an even byte, records after an odd one.
+        save(dir / "sealed_file" / name,
+             '\0' + lb::encodeSealedFile(accounts, lb::fuzz::kPassword, {1, 8}, lb::fuzz::quickKey));
+        save(dir / "sealed_file" / (name + "-records"), '\1' + recordsOf(accounts));
         save(dir / "legacy_file" / name, lb::test::legacyFile(accounts, lb::fuzz::kPassword));
         save(dir / "account_json" / name, lb::accountsToJson(accounts));
     }

@@ -120,11 +120,14 @@ if [ -s "$work/saved.lockbk" ]; then
 else
   fail "lockerbook-cli create writes an account file"
 fi
+printf '%s\n%s\n' 'check-password' '{"accounts":[]}' |
+  lockerbook-cli create --legacy "$work/classic.lockbk" || true
+cp "$work/classic.lockbk" "$work/classic"
 printf 'Lockerbook\r\nSaved by an earlier version\r\n\r\nNumber Of Accounts: 0\r\n\r\n' \
   >"$work/old.lockbk"
 cp "$work/old.lockbk" "$work/old"
 
-for name in saved.lockbk saved old.lockbk old; do
+for name in saved.lockbk saved classic.lockbk classic old.lockbk old; do
   type=$(env -i PATH=/usr/bin:/bin HOME="$work" xdg-mime query filetype "$work/$name" || true)
   if [ "$type" = application/x-lockerbook ]; then
     pass "xdg-mime names application/x-lockerbook for $name"

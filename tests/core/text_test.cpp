@@ -90,6 +90,7 @@ TEST(AccountJson, RefusesEverythingElseSayingWhere) {
         {"{\"accounts\":[{},{\"notes\":\"\\u0100\"}]}", "account 2: \"notes\" holds a character"},
         {"{\"accounts\":[{\"name\":\"\\ud83d\\ude00\"}]}", "account 1: \"name\" holds"},
         {"{\"accounts\":[]} x", "byte"},
+        {"{\"accounts\":[{\"name\":77777e777}]}", "too large"},
     };
     for (const auto& row : rows) {
         std::string error;
