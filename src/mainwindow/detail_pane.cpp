@@ -3,6 +3,10 @@
 #include "mainwindow/round_half_even.h"
 #include "platform/asterisk_style.h"
 
+#include <QFontMetrics>
+#include <QStyle>
+#include <algorithm>
+
 namespace lb {
 namespace {
 
@@ -32,14 +36,6 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& captio
 
 DetailPane::DetailPane(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("picView"));
-    // The pane's fixed pixel geometry was drawn for a small dialog font;
-    // a desktop's larger default would clip the captions and the boxes.
-    QFont paneFont = font();
-    if (paneFont.pointSizeF() > 8.0) {
-        paneFont.setPointSizeF(8.0);
-        setFont(paneFont);
-    }
-
     txtViewAccountName = makeBox(this, "txtViewAccountName", QStringLiteral("Account Name"));
     QFont bold = txtViewAccountName->font();
     bold.setBold(true);
@@ -142,6 +138,37 @@ void DetailPane::layOut(int sw, int sh) {
     cmdViewCopyURL->move(rightColumn, cmdViewCopyURL->y());
     cmdViewRandomPassword->move(rightColumn, cmdViewRandomPassword->y());
     cmdViewGoURL->move(txtViewURL->x() + txtViewURL->width() + 4, cmdViewGoURL->y());
+    fitCaptions();
+}
+
+void DetailPane::fitCaptions() {
+    // The buttons keep their pixel widths, so a caption that would be clipped
+    // is drawn smaller instead: the four in one size, the largest that lets
+    // every caption fit, never above the pane's own font. Where even the
+    // smallest size is too wide, a caption ends in an ellipsis. The full
+    // caption is the button's spoken name; every one is marked on its first
+    // letter, so the mark goes back in front.
+    const QList<QPushButton*> panel = {cmdViewCopyPassword, cmdViewCopyUserName, cmdViewCopyURL,
+                                       cmdViewRandomPassword};
+    const int margins = 2 * (style()->pixelMetric(QStyle::PM_ButtonMargin) +
+                             style()->pixelMetric(QStyle::PM_DefaultFrameWidth));
+    const auto fits = [&panel, margins](const QFont& f) {
+        const QFontMetrics metrics(f);
+        return std::all_of(panel.begin(), panel.end(), [&](const QPushButton* b) {
+            return metrics.horizontalAdvance(b->accessibleName()) + margins <= b->width();
+        });
+    };
+    QFont caption = font();
+    constexpr double kSmallest = 7.0;
+    while (!fits(caption) && caption.pointSizeF() - 0.5 >= kSmallest) {
+        caption.setPointSizeF(caption.pointSizeF() - 0.5);
+    }
+    const QFontMetrics metrics(caption);
+    for (QPushButton* b : panel) {
+        b->setFont(caption);
+        b->setText(QLatin1Char('&') +
+                   metrics.elidedText(b->accessibleName(), Qt::ElideRight, b->width() - margins));
+    }
 }
 
 } // namespace lb

@@ -39,6 +39,9 @@ public:
 
     // Draws the password box as asterisks, or as typed.
     void setPasswordMasked(bool masked);
+
+private:
+    void fitCaptions();
 };
 
 } // namespace lb

@@ -5,6 +5,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QResizeEvent>
+#include <cmath>
 
 namespace lb {
 
@@ -62,6 +64,16 @@ bool NotesEdit::accepts(const QString& inserted) const {
     const qsizetype added = inserted.size() + inserted.count(QLatin1Char('\n'));
     const qsizetype after = current - selected + added;
     return after <= kMaxTypedLength || after <= current;
+}
+
+void NotesEdit::resizeEvent(QResizeEvent* event) {
+    // At a fractional scale (150 %, say) the text area rounds outwards and
+    // covers the frame's right and bottom lines; a pixel of margin there keeps
+    // the frame whole. At whole scales the text area fills the frame as usual.
+    const qreal scale = devicePixelRatioF();
+    const int keep = scale == std::floor(scale) ? 0 : 1;
+    setViewportMargins(0, 0, keep, keep);
+    QPlainTextEdit::resizeEvent(event);
 }
 
 void NotesEdit::keyPressEvent(QKeyEvent* event) {

@@ -16,6 +16,7 @@
 #include "platform/twips.h"
 #include "store/copy_commands.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDate>
@@ -75,7 +76,12 @@ void FrmMain::buildClientArea() {
     sbStatus = new QStatusBar(client);
     sbStatus->setObjectName(QStringLiteral("sbStatus"));
     sbStatus->setSizeGripEnabled(false);
-    sbStatus->setAccessibleName(QStringLiteral("Status"));
+    // No fixed accessible name: a screen reader then hears the message itself,
+    // and is told each time it changes.
+    connect(sbStatus, &QStatusBar::messageChanged, this, [this] {
+        QAccessibleEvent changed(sbStatus, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&changed);
+    });
 
     lstAccounts = new AccountListView(client);
     lstAccounts->setModel(&model_);

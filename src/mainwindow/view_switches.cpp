@@ -1,11 +1,14 @@
 // The view switches of frmMain: mini mode, toolbar and status bar, always on
 // top and password masking. None of them is stored or marks the file changed.
 
+#include "mainwindow/account_list_view.h"
 #include "mainwindow/detail_pane.h"
 #include "mainwindow/frm_main.h"
+#include "mainwindow/splitter_bar.h"
 #include "store/account_table_model.h"
 
 #include <QAction>
+#include <QFrame>
 #include <QMenu>
 #include <QStatusBar>
 #include <QToolBar>
@@ -22,6 +25,17 @@ void FrmMain::SetMiniMode(bool mode) {
         }
     }
     menu_.mnuCloseMiniMode->setVisible(mode);
+    // The list covers everything else; what it covers must not take focus, a
+    // key or a click, so it is hidden while MiniMode lasts. The toolbar and the
+    // status bar come back as their check marks say.
+    for (QWidget* covered : std::initializer_list<QWidget*>{picView, picSeperator, shpAccounts}) {
+        covered->setVisible(!mode);
+    }
+    tbToolbar->setVisible(!mode && menu_.mnuViewToolbar->isChecked());
+    sbStatus->setVisible(!mode && menu_.mnuViewStatusBar->isChecked());
+    if (mode) {
+        lstAccounts->setFocus();
+    }
     // A toolbar button takes its state from its action whenever the action
     // changes, as the shortcuts just did; "remove" follows the shown account.
     enableRemoveButton(ViewingAccount() >= 0);

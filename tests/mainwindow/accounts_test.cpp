@@ -6,6 +6,7 @@
 #include "platform/clipboard.h"
 #include "platform/settings.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QDate>
 #include <QKeyEvent>
@@ -288,6 +289,43 @@ TEST_F(DetailView, CopyButtonsPutTheFieldOnTheClipboardAndSayWhatWasCopied) {
     box("txtViewURL")->setText(QStringLiteral(" mail.example/x "));
     QTest::mouseClick(button("cmdViewGoURL"), Qt::LeftButton);
     EXPECT_EQ(user->shellOpened, std::vector<QString>{QStringLiteral(" mail.example/x ")});
+}
+
+TEST_F(DetailView, InMiniModeOnlyTheListAndCloseMiniModeAnswerTheKeyboard) {
+    // A button pressed by its Alt key is clicked a moment later.
+    const auto pressAlt = [this](const char* keys) {
+        press(keys);
+        QTest::qWait(250);
+    };
+    clickRow(1);
+    window->currentFile().FileSaved = true;
+    QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+    press("Ctrl+I");
+    pressAlt("Alt+R"); // the covered "&Ran. Password"
+    EXPECT_EQ(window->table().account(1).password, "longer-pw");
+    // Tab from the list and typing must not reach the covered boxes.
+    for (const char* key : {"Tab", "Tab", "X", "Backtab", "Y"}) {
+        press(key);
+        QWidget* focus = QApplication::focusWidget();
+        EXPECT_TRUE(focus == nullptr || focus->isVisible()) << key;
+    }
+    EXPECT_EQ(window->table().account(1).name, "Bank");
+    EXPECT_TRUE(window->currentFile().FileSaved);
+    pressAlt("Alt+C"); // the first of the "&C" keys must be "&Close MiniMode"
+    pressAlt("Space");
+    EXPECT_FALSE(window->inMiniMode());
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
+    EXPECT_EQ(prompts(), 0);
+    // Everything comes back: the pane takes keys again.
+    pressAlt("Alt+R");
+    EXPECT_NE(window->table().account(1).password, "longer-pw");
+}
+
+TEST_F(DetailView, AScreenReaderHearsTheStatusMessageItself) {
+    clickRow(1);
+    QTest::mouseClick(button("cmdViewCopyUserName"), Qt::LeftButton);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(part("sbStatus"))->text(QAccessible::Name),
+              QStringLiteral("'bob' copied to the Windows clipboard."));
 }
 
 } // namespace

@@ -5,6 +5,8 @@
 #include "main_window_fixture.h"
 
 #include <QAccessible>
+#include <QFontMetrics>
+#include <QImage>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QStatusBar>
@@ -186,6 +188,31 @@ TEST_F(Window, EveryControlAPersonCanReachHasANameToBeSpoken) {
     EXPECT_EQ(QAccessible::queryAccessibleInterface(toolButton(commands().mnuAccountsAdd))
                   ->text(QAccessible::Name),
               QStringLiteral("Add account"));
+}
+
+TEST_F(Window, CaptionsAndHeadingsFitOrEndInAnEllipsisAtAnyWidth) {
+    for (const int width : {1000, 600, 420}) {
+        layOutAt(width, 30);
+        if (width == 1000) { // where they fit, captions are drawn as large as the pane's text
+            EXPECT_EQ(button("cmdViewCopyUserName")->font(), part("picView")->font());
+        }
+        for (const char* name : {"cmdViewCopyPassword", "cmdViewCopyUserName", "cmdViewCopyURL",
+                                 "cmdViewRandomPassword"}) {
+            QPushButton* b = button(name);
+            const int text =
+                QFontMetrics(b->font()).horizontalAdvance(b->text().remove(QLatin1Char('&')));
+            EXPECT_LE(text + 8, b->width()) << name << " at " << width;
+        }
+        // No dark pixel of a heading may run into its column's right edge.
+        QHeaderView* header = list()->horizontalHeader();
+        const QImage drawn = header->grab().toImage();
+        const int edge = header->sectionViewportPosition(0) + header->sectionSize(0);
+        for (int y = 4; y < drawn.height() - 4; ++y) {
+            for (int x = edge - 3; x < edge - 1; ++x) {
+                EXPECT_GT(qGray(drawn.pixel(x, y)), 110) << x << "," << y << " at " << width;
+            }
+        }
+    }
 }
 
 } // namespace
