@@ -59,6 +59,9 @@ TEST_F(Cli, UsageErrorsExitWith1AndWriteNothing) {
         {{"create", "x"}, "", "master password"},
         {{"create", "x"}, "\xE4\xB8\xAD\n{\"accounts\":[]}", "cannot store"},
         {{"create", "x"}, "pw\n{\"accounts\":[{\"name\":\"\xE4\xB8\xAD\"}]}", "cannot store"},
+        {{"create", "x"},
+         "pw\n{\"accounts\":[{},{\"notes\":\"\xC3\xBF\"}]}",
+         "Account 2 (\"\"), \"notes\": the character \xC3\xBF (code 255)"},
     };
     for (const auto& row : rows) {
         const CliRun r = run(row.arguments, row.input);
