@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-30}"
 build="${LB_FUZZ_BUILD_DIR:-build/fuzz}"
-targets=(account_file sealed_file legacy_file account_json)
+targets=(account_file sealed_file legacy_file account_json csv_import)
 
 scripts/install-deps.sh
 cmake --preset fuzz -B "$build" >/dev/null

@@ -22,5 +22,7 @@ ExitStatus runDump(const Arguments& arguments, Options options);
 ExitStatus runCreate(const Arguments& arguments, Options options);
 // export FILE FORMAT OUT: writes OUT in the Export dialog's format FORMAT (1 to 5).
 ExitStatus runExport(const Arguments& arguments, Options options);
+// import [--legacy] FILE SOURCE IN: writes FILE from another program's export IN.
+ExitStatus runImport(const Arguments& arguments, Options options);
 
 } // namespace lb::cli

@@ -28,8 +28,6 @@ ExitStatus statusOf(DecodeOutcome outcome) {
     return ExitStatus::Damaged;
 }
 
-constexpr const char* kMemberNames[] = {"name", "user", "password", "url", "notes"};
-
 } // namespace
 
 void reportUnexpectedError(const Error& error, std::string_view doing) {
@@ -59,11 +57,12 @@ ExitStatus saveAccountFile(const char* path, const std::vector<Account>& account
                            const SecretBytes& password, Options options) {
     const auto unstorable = unstorableFields(accounts);
     for (const FieldPosition& at : unstorable) {
+        const std::string_view member = kMemberNames[static_cast<int>(at.field)];
         std::fprintf(stderr,
-                     "Account %zu (\"%s\"), \"%s\": the character \xC3\xBF (code 255) cannot be "
-                     "stored in an account file.\n",
+                     "Account %zu (\"%s\"), \"%.*s\": the character \xC3\xBF (code 255) cannot "
+                     "be stored in an account file.\n",
                      at.row + 1, cp1252::toUtf8(accounts[at.row].name).c_str(),
-                     kMemberNames[static_cast<int>(at.field)]);
+                     static_cast<int>(member.size()), member.data());
     }
     if (!unstorable.empty()) {
         return ExitStatus::Usage;

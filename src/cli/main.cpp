@@ -25,6 +25,7 @@ constexpr Command kCommands[] = {
     {"dump", "FILE", 1, false, lb::cli::runDump},
     {"create", "[--legacy] FILE", 1, true, lb::cli::runCreate},
     {"export", "FILE FORMAT OUT", 3, false, lb::cli::runExport},
+    {"import", "[--legacy] FILE SOURCE IN", 3, true, lb::cli::runImport},
 };
 
 ExitStatus usage() {
@@ -40,6 +41,8 @@ ExitStatus usage() {
                  "\"notes\":\"\"}]}\n"
                  "dump prints them in the same form. New files are sealed; --legacy writes the\n"
                  "format older copies read, which only obfuscates.\n"
+                 "import reads IN, the export of SOURCE: chrome, firefox, bitwarden, keepassxc,\n"
+                 "lockerbook (its own comma-separated export) or auto (told by the header).\n"
                  "Exit status: 0 done, 1 usage, 2 not an account file, 3 newer version,\n"
                  "4 wrong password, 5 damaged or unreadable.\n");
     return ExitStatus::Usage;

@@ -18,6 +18,10 @@ inline constexpr int kFieldCount = 5;
 inline constexpr std::array<std::string_view, kFieldCount> kColumnHeadings = {
     "Account Name", "User Name", "Password", "URL", "Notes"};
 
+// The fields' names in the command line's JSON and messages, in field order.
+inline constexpr std::array<std::string_view, kFieldCount> kMemberNames = {
+    "name", "user", "password", "url", "notes"};
+
 struct Account {
     std::string name;
     std::string user;

@@ -11,9 +11,6 @@ namespace {
 // Ordered, so that the members come out in field order.
 using Json = nlohmann::ordered_json;
 
-constexpr std::array<std::string_view, kFieldCount> kMemberNames = {"name", "user", "password",
-                                                                    "url", "notes"};
-
 int memberField(std::string_view name) {
     for (int f = 0; f < kFieldCount; ++f) {
         if (kMemberNames[f] == name) {

@@ -25,6 +25,53 @@ void appendUtf8(std::string& out, char16_t c) {
     }
 }
 
+// The character that starts at utf8[i], moving i past it; kNotUtf8 for a
+// malformed, cut-short, overlong or surrogate sequence.
+char32_t nextCharacter(std::string_view utf8, std::size_t& i) {
+    const auto lead = static_cast<unsigned char>(utf8[i]);
+    char32_t c = 0;
+    std::size_t extra = 0;
+    if (lead < 0x80) {
+        c = lead;
+    } else if ((lead & 0xE0) == 0xC0) {
+        c = lead & 0x1F;
+        extra = 1;
+    } else if ((lead & 0xF0) == 0xE0) {
+        c = lead & 0x0F;
+        extra = 2;
+    } else if ((lead & 0xF8) == 0xF0) {
+        c = lead & 0x07;
+        extra = 3;
+    } else {
+        return kNotUtf8;
+    }
+    if (utf8.size() - i <= extra) {
+        return kNotUtf8;
+    }
+    for (std::size_t k = 1; k <= extra; ++k) {
+        const auto cont = static_cast<unsigned char>(utf8[i + k]);
+        if ((cont & 0xC0) != 0x80) {
+            return kNotUtf8;
+        }
+        c = (c << 6) | (cont & 0x3F);
+    }
+    constexpr char32_t kSmallest[] = {0, 0x80, 0x800, 0x10000};
+    if (c < kSmallest[extra] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
+        return kNotUtf8;
+    }
+    i += extra + 1;
+    return c;
+}
+
+// The code page's byte for a decoded character; nothing for one it lacks
+// (all of its characters lie below U+10000) or for malformed bytes.
+std::optional<unsigned char> byteFor(char32_t c) {
+    if (c > 0xFFFF) {
+        return std::nullopt;
+    }
+    return fromUnicode(static_cast<char16_t>(c));
+}
+
 } // namespace
 
 char16_t toUnicode(unsigned char byte) {
@@ -60,41 +107,24 @@ std::optional<std::string> fromUtf8(std::string_view utf8) {
     out.reserve(utf8.size());
     std::size_t i = 0;
     while (i < utf8.size()) {
-        const auto lead = static_cast<unsigned char>(utf8[i]);
-        char32_t c = 0;
-        std::size_t extra = 0;
-        if (lead < 0x80) {
-            c = lead;
-        } else if ((lead & 0xE0) == 0xC0) {
-            c = lead & 0x1F;
-            extra = 1;
-        } else if ((lead & 0xF0) == 0xE0) {
-            c = lead & 0x0F;
-            extra = 2;
-        } else {
-            return std::nullopt; // four-byte sequences lie outside the code page anyway
-        }
-        if (i + extra >= utf8.size() && extra > 0) {
-            return std::nullopt; // sequence cut short
-        }
-        for (std::size_t k = 1; k <= extra; ++k) {
-            const auto cont = static_cast<unsigned char>(utf8[i + k]);
-            if ((cont & 0xC0) != 0x80) {
-                return std::nullopt;
-            }
-            c = (c << 6) | (cont & 0x3F);
-        }
-        if ((extra == 1 && c < 0x80) || (extra == 2 && c < 0x800)) {
-            return std::nullopt; // overlong form
-        }
-        const auto byte = fromUnicode(static_cast<char16_t>(c));
+        const auto byte = byteFor(nextCharacter(utf8, i));
         if (!byte) {
             return std::nullopt;
         }
         out += static_cast<char>(*byte);
-        i += extra + 1;
     }
     return out;
+}
+
+std::optional<char32_t> firstUnconvertible(std::string_view utf8) {
+    std::size_t i = 0;
+    while (i < utf8.size()) {
+        const char32_t c = nextCharacter(utf8, i);
+        if (!byteFor(c)) {
+            return c;
+        }
+    }
+    return std::nullopt;
 }
 
 } // namespace lb::cp1252

@@ -20,4 +20,10 @@ std::string toUtf8(std::string_view bytes);
 // Nothing when the UTF-8 is malformed or holds a character outside the code page.
 std::optional<std::string> fromUtf8(std::string_view utf8);
 
+// What stops fromUtf8, so that a refusal can name it: the first character
+// outside the code page, kNotUtf8 for bytes that are not UTF-8, or nothing
+// when the whole text converts.
+inline constexpr char32_t kNotUtf8 = 0xFFFFFFFF;
+std::optional<char32_t> firstUnconvertible(std::string_view utf8);
+
 } // namespace lb::cp1252
