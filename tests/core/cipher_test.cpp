@@ -48,20 +48,6 @@ TEST(PasswordKey, CountsTheFirstCharacterWholeAndHalvesTheRest) {
     }
 }
 
-TEST(ShiftText, WrapsBy255AtBothEnds) {
-    const struct {
-        int code;
-        std::int64_t amount;
-        int result;
-    } rows[] = {{250, 10, 5},  {3, -10, 248}, {250, 5, 255}, {0, -255, 0}, {255, 1, 1},
-                {0, 510, 255}, {0, 0, 0},     {255, 0, 255}, {1, 255, 1},  {254, -255, 254}};
-    for (const auto& row : rows) {
-        EXPECT_EQ(ShiftText(std::string(1, static_cast<char>(row.code)), row.amount),
-                  std::string(1, static_cast<char>(row.result)))
-            << row.code << " by " << row.amount;
-    }
-}
-
 TEST(ShiftText, MatchesTheStepwiseWrapWherever16BitArithmeticWouldNotOverflow) {
     const std::string all = allCodes();
     // Every amount near the wrap points, a sample of the rest.
@@ -92,13 +78,6 @@ TEST(ShiftText, TextsOfEveryLengthAgreeWithTheOneCodeShift) {
         }
         text += static_cast<char>(length * 37 + 250);
     }
-}
-
-TEST(RunningShift, SubtractsOnce255WhenTheSumExceeds255) {
-    EXPECT_EQ(nextRunningShift(250, 10), 5);
-    EXPECT_EQ(nextRunningShift(254, 1), 255);
-    EXPECT_EQ(nextRunningShift(255, 21), 21);
-    EXPECT_EQ(nextRunningShift(1, 21), 22);
 }
 
 TEST(FieldCipher, IsTheTwoShiftsInTheirOrderAndLosesOnlyCode255) {

@@ -21,7 +21,6 @@ using test::le32;
 
 const test::ColumnDraws kDraws = {{{10, 3}, {20, 4}, {30, 5}, {40, 6}, {50, 7}}};
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-constexpr double kInf = std::numeric_limits<double>::infinity();
 
 std::string write(const std::vector<Account>& accounts, std::string_view password, int check = 41,
                   const test::ColumnDraws& draws = kDraws) {
@@ -46,18 +45,6 @@ std::string list(std::initializer_list<double> ends) {
         out += f64(e);
     }
     return out;
-}
-
-TEST(ClassicFileBytes, AnEmptyTableIs259Bytes) {
-    std::string expected = le16(10) + "Lockerbook" + le32(6) + le32(6);
-    expected += le16(0) + list({0, 0}) + le32(0) + "LBc1" + f64(40) + f64(6) + f64(0);
-    expected += le16(0) + list({0, 0}) + f64(30) + f64(5);
-    expected += le16(0) + list({0, 0}) + f64(20) + f64(4);
-    expected += le16(1) + std::string(1, static_cast<char>(41 + 146)); // key of "ab": 97 + 49
-    expected += le16(0) + list({0, 0}) + f64(10) + f64(3);
-    expected += le16(0) + list({0, 0}) + f64(50) + f64(7);
-    EXPECT_EQ(expected.size(), 259u);
-    EXPECT_EQ(write({}, "ab"), expected);
 }
 
 TEST(ClassicFileBytes, OneAccountWorkedOutByHand) {
@@ -160,6 +147,10 @@ TEST(ClassicFileRead, FilesWithoutTheCrcMarkerReadAsEarlierVersionsDid) {
     const DecodeResult near = decodeClassicFile(parts.bytes(), "hunter1");
     ASSERT_EQ(near.outcome, DecodeOutcome::Read);
     EXPECT_EQ(near.accounts[0].notes, ShiftText("notes", 1));
+    // Without the CRC only the check character turns a far-off password away.
+    for (const char* far : {"letmein", "zzzzzzzzzzzz"}) {
+        EXPECT_EQ(decodeClassicFile(parts.bytes(), far).outcome, DecodeOutcome::WrongPassword);
+    }
     // Under the marker a changed field is caught.
     auto marked = test::referenceParts(accounts, "pw", 40, kDraws);
     marked.column(Field::Notes).data[0] ^= 1;
@@ -177,8 +168,6 @@ TEST(ClassicFileRead, TheHeaderAloneDecidesForeignAndNewerFiles) {
     const HeaderRow rows[] = {
         {"signature in lower case", [](auto& p) { p.signature = "lockerbook"; },
          DecodeOutcome::NotAccountFile},
-        {"signature with a space", [](auto& p) { p.signature = "Lockerbook "; },
-         DecodeOutcome::NotAccountFile},
         {"a foreign file, cut short", [](auto& p) { p.signature = "PNG"; },
          DecodeOutcome::NotAccountFile, 13},
         {"format version 7", [](auto& p) { p.formatVersion = 7; }, DecodeOutcome::NewerVersion},
@@ -187,7 +176,6 @@ TEST(ClassicFileRead, TheHeaderAloneDecidesForeignAndNewerFiles) {
          DecodeOutcome::NewerVersion, 20},
         {"format version 60 reads as 6", [](auto& p) { p.formatVersion = 60; },
          DecodeOutcome::Read},
-        {"older format versions read", [](auto& p) { p.formatVersion = -3; }, DecodeOutcome::Read},
         {"the program version is not looked at", [](auto& p) { p.programVersion = 99; },
          DecodeOutcome::Read},
     };
@@ -213,24 +201,15 @@ TEST(ClassicFileHostile, EveryLieEndsAsDamagedWithItsNumberedError) {
     const HostileRow rows[] = {
         {"a list of two dimensions", [](P& p) { p.column(Field::Notes).dimensions = 2; },
          ProgramError::BadListDimension},
-        {"a list of no dimension", [](P& p) { p.column(Field::Notes).dimensions = 0; },
-         ProgramError::BadListDimension},
         {"a list from 1", [](P& p) { p.column(Field::Password).lowerBound = 1; },
          ProgramError::BadListLowerBound},
         {"a list of 2^32 - 1 entries", [](P& p) { p.column(Field::Url).declaredCount = ~0u; },
-         ProgramError::ListLongerThanFile},
-        {"a list of 1000 entries", [](P& p) { p.column(Field::Url).declaredCount = 1000; },
          ProgramError::ListLongerThanFile},
         {"a negative count", [](P& p) { p.accountCount = -1; }, ProgramError::BadAccountCount},
         {"a fractional count", [](P& p) { p.accountCount = 2.5; }, ProgramError::BadAccountCount},
         {"a count that is not a number", [](P& p) { p.accountCount = kNaN; },
          ProgramError::BadAccountCount},
-        {"an endless count", [](P& p) { p.accountCount = kInf; }, ProgramError::BadAccountCount},
-        {"a count of 2^32", [](P& p) { p.accountCount = 4294967296.0; },
-         ProgramError::BadAccountCount},
         {"a count the lists disagree with", [](P& p) { p.accountCount = 2; },
-         ProgramError::EndsListWrongLength},
-        {"one list too long", [](P& p) { p.column(Field::UserName).ends.push_back(0); },
          ProgramError::EndsListWrongLength},
         {"a huge count without its lists", [](P& p) { p.accountCount = 1e8; },
          ProgramError::EndsListWrongLength},
@@ -239,15 +218,10 @@ TEST(ClassicFileHostile, EveryLieEndsAsDamagedWithItsNumberedError) {
         {"an end past the data", [&](P& p) { names(p)[4] += 1; }, ProgramError::BadEndPosition},
         {"a first end before the data", [&](P& p) { names(p)[0] = -1; },
          ProgramError::BadEndPosition},
-        {"a first end far past it", [&](P& p) { names(p)[0] = 1e9; }, ProgramError::BadEndPosition},
         {"a fractional end", [&](P& p) { names(p)[1] = 2.5; }, ProgramError::BadEndPosition},
-        {"an end that is not a number", [&](P& p) { names(p)[1] = kNaN; },
-         ProgramError::BadEndPosition},
         {"a start of 256", [](P& p) { p.column(Field::Notes).start = 256; },
          ProgramError::BadColumnShift},
         {"a negative step", [](P& p) { p.column(Field::UserName).step = -1; },
-         ProgramError::BadColumnShift},
-        {"a fractional step", [](P& p) { p.column(Field::Url).step = 0.5; },
          ProgramError::BadColumnShift},
         {"a huge start", [](P& p) { p.column(Field::Password).start = 1e18; },
          ProgramError::BadColumnShift},
@@ -264,7 +238,7 @@ TEST(ClassicFileHostile, EveryLieEndsAsDamagedWithItsNumberedError) {
     }
 }
 
-TEST(ClassicFileHostile, TextLengthsBeyondTheFileAndEveryTruncation) {
+TEST(ClassicFileHostile, TextLengthsBeyondTheFile) {
     std::string file = validParts().bytes();
     std::string lying = file;
     lying[0] = '\xFE';
@@ -272,25 +246,6 @@ TEST(ClassicFileHostile, TextLengthsBeyondTheFileAndEveryTruncation) {
     EXPECT_EQ(decodeClassicFile(lying, "pw").error.number, 1001);
     lying[0] = '\xFF'; // a 32-bit length follows: "Lock", about 1.8 GB
     EXPECT_EQ(decodeClassicFile(lying, "pw").error.number, 1001);
-    for (std::size_t length = 0; length < file.size(); ++length) {
-        const DecodeResult r = decodeClassicFile(file.substr(0, length), "pw");
-        ASSERT_EQ(r.outcome, DecodeOutcome::Damaged) << "cut at " << length;
-        EXPECT_FALSE(r.error.description.empty());
-    }
-}
-
-TEST(ClassicFileHostile, EverySingleByteChangeEndsCleanly) {
-    // Not a fuzzer, but every position and several values: under the
-    // sanitizers this shows that no single damaged byte leads the reader astray.
-    const std::string file = validParts().bytes();
-    for (std::size_t at = 0; at < file.size(); ++at) {
-        for (int value : {0x00, 0x01, 0x7F, 0x80, 0xFE, 0xFF}) {
-            std::string changed = file;
-            changed[at] = static_cast<char>(value);
-            const DecodeResult r = decodeClassicFile(changed, "pw");
-            EXPECT_EQ(r.accounts.size(), r.outcome == DecodeOutcome::Read ? 4u : 0u) << at;
-        }
-    }
 }
 
 } // namespace

@@ -50,14 +50,6 @@ TEST(LegacyVerifier, AcceptsExactlyTheFortyTexts) {
     }
 }
 
-TEST(LegacyField, TakesAsManyCharactersAsTheLengthCharacterSays) {
-    EXPECT_EQ(LegacyField(std::string(1, '\0') + "abc"), "");
-    EXPECT_EQ(LegacyField("\x03qrstuv"), "qrs");
-    EXPECT_EQ(LegacyField("\xFF" + std::string(255, 'q')), std::string(255, 'q'));
-    EXPECT_EQ(LegacyField("\x09qr"), "qr") << "a short text gives what it has";
-    EXPECT_EQ(LegacyField(""), "");
-}
-
 TEST(DecodeLegacyFile, ReadsTheAccountsUnderEitherVerifierForm) {
     const auto accounts = sampleTable();
     for (std::string_view password : {"pw", "a much longer master password"}) {

@@ -62,23 +62,6 @@ TEST(AccountOrder, IsStableBothWaysAndMaskedPasswordsGoByLength) {
         << "an added account goes after its equals";
 }
 
-TEST(AccountOrder, SortingAgreesWithTheComparisonOnRandomBytes) {
-    std::mt19937 rng(7);
-    std::vector<Account> accounts(400);
-    for (Account& a : accounts) {
-        a.url.resize(rng() % 4);
-        for (char& c : a.url) {
-            c = static_cast<char>(rng() % 256);
-        }
-    }
-    const auto order = sortedOrder(accounts, Field::Url, false, true);
-    for (std::size_t i = 1; i < order.size(); ++i) {
-        const int c = compareText(accounts[order[i - 1]].url, accounts[order[i]].url);
-        ASSERT_LE(c, 0);
-        ASSERT_TRUE(c < 0 || order[i - 1] < order[i]) << "stable";
-    }
-}
-
 class FixedSource : public RandomSource {
 public:
     explicit FixedSource(float value) : value_(value) {}

@@ -70,20 +70,6 @@ TEST(ExportBytes, SeparatedFormatsQuoteOnlyWhatWouldSplitTheLine) {
     }
 }
 
-TEST(ExportBytes, FormattedTextPadsEachColumnToItsWidestValuePlusTwo) {
-    EXPECT_EQ(exportBytes({}, ExportFormat::FormattedText),
-              "Account Name  User Name  Password  URL  Notes  \r\n");
-    EXPECT_EQ(exportBytes(kOrdinary, ExportFormat::FormattedText),
-              "Account Name  User Name  Password  URL                  Notes        \r\n"
-              "Bank          jsmith     s3cret    http://bank.example  PIN at home  \r\n"
-              "Mail          john       hunter2                                     \r\n");
-    // Line breaks count as characters and are written as they stand.
-    EXPECT_EQ(exportBytes({{std::string(20, 'n'), "b", "12345678", "d", "one\r\ntwo"}},
-                          ExportFormat::FormattedText),
-              "Account Name" + std::string(10, ' ') + "User Name  Password  URL  Notes     \r\n" +
-                  std::string(20, 'n') + "  b          12345678  d    one\r\ntwo  \r\n");
-}
-
 TEST(PrintLayout, TitleHeadingAndOneLinePerAccountMaskedAsTheListShows) {
     const std::vector<Account> accounts = {
         {"Bank", "jsmith", "averylongpassword", "http://bank", "PIN"},

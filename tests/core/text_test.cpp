@@ -33,16 +33,6 @@ TEST(Cp1252, MapsAll256BytesOneToOneAndRefusesTheRest) {
     }
 }
 
-TEST(Cp1252, RoundTripsEveryByteThroughUtf8AndRefusesWhatItCannotHold) {
-    const std::string all = allBytes();
-    EXPECT_EQ(cp1252::toUtf8("\x80\xE9"), "\xE2\x82\xAC\xC3\xA9");
-    EXPECT_EQ(cp1252::fromUtf8(cp1252::toUtf8(all)), all);
-    for (std::string_view bad : {"\xC3", "\xE2\x82", "\x80", "\xC0\x80", "\xE0\x80\x80", "\xC3\x28",
-                                 "\xF0\x9F\x98\x80", "\xE4\xB8\xAD", "\xED\xA0\x80"}) {
-        EXPECT_FALSE(cp1252::fromUtf8(bad)) << bad;
-    }
-}
-
 std::optional<std::vector<Account>> parse(std::string_view json) {
     std::string error;
     auto accounts = accountsFromJson(json, error);
@@ -60,14 +50,6 @@ TEST(AccountJson, PrintsOneLineInFieldOrderAndReadsEveryByteBack) {
     const std::string all = allBytes();
     const std::vector<Account> every = {{all, "", all, "x", all}, {"", all, "", all, ""}};
     EXPECT_EQ(parse(accountsToJson(every)), every);
-}
-
-TEST(AccountJson, AcceptsWhiteSpaceAnyMemberOrderMissingMembersAndEscapes) {
-    const auto accounts = parse(" \r\n{ \"accounts\" :\t[ { \"notes\" : \"n\" , \"name\":\"a\" } ,"
-                                "{}, {\"url\":\"\\u20ac\\/\\b\\f\"} ] }\n ");
-    ASSERT_TRUE(accounts);
-    EXPECT_EQ(*accounts,
-              (std::vector<Account>{{"a", "", "", "", "n"}, {}, {"", "", "", "\x80/\b\f", ""}}));
 }
 
 TEST(AccountJson, RefusesEverythingElseSayingWhere) {

@@ -6,11 +6,9 @@
 #include "dialogs/frm_clear.h"
 #include "dialogs/frm_options.h"
 #include "dialogs/frm_password.h"
-#include "dialogs/password_prompt.h"
 #include "fake_user.h"
 #include "platform/settings.h"
 
-#include <QAccessible>
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
@@ -33,8 +31,12 @@ void click(QWidget* dialog, const char* button) {
     QTest::mouseClick(control<QPushButton>(dialog, button), Qt::LeftButton);
 }
 
-QClipboard* clipboard() {
-    return QGuiApplication::clipboard();
+// Typed one key at a time; keys beyond ASCII carry their character as text.
+void type(QWidget* dialog, const char* box, const QString& text) {
+    for (QChar c : text) {
+        QTest::sendKeyEvent(QTest::Click, control<QLineEdit>(dialog, box), Qt::Key_unknown,
+                            QString(c), Qt::NoModifier);
+    }
 }
 
 class Dialogs : public ::testing::Test {
@@ -45,6 +47,7 @@ protected:
         behind = new QPushButton(QStringLiteral("Behind"), &owner);
         QObject::connect(behind, &QPushButton::clicked, [this] { ++clicksBehind; });
         owner.show();
+        QGuiApplication::clipboard()->setText(QStringLiteral("secret"));
     }
 
     // A click on the window behind, through the window system, where the
@@ -53,27 +56,11 @@ protected:
         QTest::mouseClick(owner.windowHandle(), Qt::LeftButton, {}, behind->geometry().center());
     }
 
-    // frmPassword, answered by act while it waits; a dialog left open fails the test.
-    QString askPassword(bool confirm, const std::function<void(FrmPassword&)>& act) {
-        ui::setPasswordHook({});
+    // The real password dialog, answered by act while it waits.
+    QString askPassword(bool confirm, std::function<void(QWidget*)> act) {
         FrmPassword dialog(&owner);
-        QTimer::singleShot(0, &dialog, [&] {
-            act(dialog);
-            if (dialog.isVisible()) {
-                ADD_FAILURE() << "the dialog was left open";
-                dialog.reject();
-            }
-        });
+        test::whenModalOpens(std::move(act));
         return dialog.GetPassword(confirm);
-    }
-
-    FrmClear* shownPrompt() const {
-        for (FrmClear* prompt : owner.findChildren<FrmClear*>()) {
-            if (prompt->isVisible()) {
-                return prompt;
-            }
-        }
-        return nullptr;
     }
 
     test::FakeUser user;
@@ -82,176 +69,97 @@ protected:
     int clicksBehind = 0;
 };
 
-// Typed one key at a time; keys beyond ASCII carry their character as text.
-void type(QWidget* box, const QString& text) {
-    for (QChar c : text) {
-        QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
-    }
-}
-
-TEST_F(Dialogs, EveryDialogIsFixedInSizeWithoutMinimiseOrMaximiseAndModalButTheClearPrompt) {
-    const auto expectFixed = [](QWidget* d) {
-        EXPECT_EQ(d->minimumSize(), d->maximumSize()) << d->objectName().toStdString();
-        EXPECT_FALSE(d->windowFlags() &
-                     (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
-    };
-    askPassword(false, [&](FrmPassword& d) {
-        expectFixed(&d);
-        clickBehind();
-        d.reject();
-    });
-    test::whenModalOpens([&](QWidget* d) {
-        expectFixed(d);
-        clickBehind();
-    });
+TEST_F(Dialogs, ModalDialogsTakeEveryClickButTheClearPromptLetsThePersonWorkOn) {
+    askPassword(false, [&](QWidget*) { clickBehind(); });
+    test::whenModalOpens([&](QWidget*) { clickBehind(); });
     showOptions(&owner);
-    test::whenModalOpens([&](QWidget* d) {
-        expectFixed(d);
-        clickBehind();
-    });
+    test::whenModalOpens([&](QWidget*) { clickBehind(); });
     showAbout(&owner);
     EXPECT_EQ(clicksBehind, 0) << "the window behind took a click while a modal dialog was up";
-
     showClearPrompt(&owner);
-    ASSERT_NE(shownPrompt(), nullptr);
-    expectFixed(shownPrompt());
     clickBehind();
     EXPECT_EQ(clicksBehind, 1) << "the clear prompt lets the person work on";
 }
 
-TEST_F(Dialogs, PasswordWithConfirmationMustBeTypedTwiceExactly) {
-    const QString result = askPassword(true, [](FrmPassword& d) {
-        auto* password = control<QLineEdit>(&d, "txtPassword");
-        auto* confirm = control<QLineEdit>(&d, "txtConfirm");
-        EXPECT_TRUE(confirm->isEnabled());
-        type(password, QStringLiteral("Secret\u00e9"));
-        type(confirm, QStringLiteral("secret\u00e9"));
-        QTest::keyClick(confirm, Qt::Key_Return);
-        EXPECT_TRUE(d.isVisible()) << "a letter-case mismatch is refused";
-        EXPECT_EQ(password->text(), QStringLiteral("Secret\u00e9")) << "neither box is emptied";
-        confirm->clear();
-        type(confirm, QStringLiteral("Secret\u00e9"));
+TEST_F(Dialogs, APasswordIsNeverEmptyAtMost255CodePageCharactersAndConfirmedExactly) {
+    const QString single = askPassword(false, [](QWidget* d) {
+        auto* password = control<QLineEdit>(d, "txtPassword");
+        EXPECT_FALSE(control<QLineEdit>(d, "txtConfirm")->isEnabled());
         QTest::keyClick(password, Qt::Key_Return);
-    });
-    EXPECT_EQ(result, QStringLiteral("Secret\u00e9"));
-    ASSERT_EQ(user.messages.size(), 1u);
-    EXPECT_EQ(user.messages[0].text, QStringLiteral("The passwords entered do not match each "
-                                                    "other, try typing them again."));
-    EXPECT_EQ(user.messages[0].title, QStringLiteral("Lockerbook"));
-    EXPECT_EQ(user.messages[0].icon, QMessageBox::Information);
-}
-
-TEST_F(Dialogs, PasswordWithoutConfirmationAcceptsAtOnceAndRefusesOnlyEmptiness) {
-    const QString result = askPassword(false, [](FrmPassword& d) {
-        auto* password = control<QLineEdit>(&d, "txtPassword");
-        auto* confirm = control<QLineEdit>(&d, "txtConfirm");
-        EXPECT_FALSE(confirm->isEnabled());
-        EXPECT_EQ(confirm->palette().color(QPalette::Base),
-                  confirm->palette().color(QPalette::Button));
-        EXPECT_EQ(d.focusWidget(), password);
-        QTest::keyClick(password, Qt::Key_Return);
-        EXPECT_TRUE(d.isVisible());
-        type(password, QString(300, QLatin1Char('x')) + QStringLiteral("\u4e2d"));
-        EXPECT_EQ(password->text().size(), 255)
-            << "at most 255 characters, none outside the code page";
+        ASSERT_TRUE(d->isVisible()) << "an empty password is refused";
+        type(d, "txtPassword", QStringLiteral("\u4e2d") + QString(300, QLatin1Char('x')));
         EXPECT_EQ(password->displayText(), QString(255, QLatin1Char('*')));
         QTest::keyClick(password, Qt::Key_Return);
     });
-    EXPECT_EQ(result, QString(255, QLatin1Char('x')));
-    ASSERT_EQ(user.messages.size(), 1u);
-    EXPECT_EQ(user.messages[0].text, QStringLiteral("Passwords cannot be null strings."));
-}
-
-TEST_F(Dialogs, PasswordCancelEscapeAndTheCloseBoxGiveNothingAndEachShowingStartsEmpty) {
-    const std::function<void(FrmPassword&)> ways[] = {
-        [](FrmPassword& d) { click(&d, "cmdCancel"); },
-        [](FrmPassword& d) { QTest::keyClick(d.focusWidget(), Qt::Key_Escape); },
-        [](FrmPassword& d) { d.close(); },
-    };
-    for (const auto& leave : ways) {
-        EXPECT_EQ(
-            askPassword(true,
-                        [&](FrmPassword& d) {
-                            EXPECT_TRUE(control<QLineEdit>(&d, "txtPassword")->text().isEmpty());
-                            type(control<QLineEdit>(&d, "txtPassword"), QStringLiteral("typed"));
-                            leave(d);
-                        }),
-            QString());
-    }
-    EXPECT_TRUE(user.messages.empty());
-}
-
-TEST_F(Dialogs, OptionsShowTheStoredChoicesAndOkStoresAllFiveAsTicked) {
-    settings::SaveSetting(settings::kOptions, settings::kAutoSave, QStringLiteral("yes"));
-    settings::SaveSetting(settings::kOptions, settings::kStartInMiniMode, QStringLiteral("Yes"));
-    test::whenModalOpens([](QWidget* d) {
-        EXPECT_FALSE(control<QCheckBox>(d, "chkAutoSave")->isChecked()) << "only exactly Yes";
-        EXPECT_TRUE(control<QCheckBox>(d, "chkStartInMiniMode")->isChecked());
-        EXPECT_TRUE(control<QCheckBox>(d, "chkClearClipboardExit")->isChecked()) << "absent is Yes";
-        EXPECT_TRUE(control<QCheckBox>(d, "chkShowCopyWarning")->isChecked()) << "absent is Yes";
-        clickCheckBox(control<QCheckBox>(d, "chkShowCopyWarning"));
-        auto* path = control<QLineEdit>(d, "txtDefaultFile");
-        path->setFocus();
-        QTest::keyClicks(path, QStringLiteral(" /home/me/My Accounts.lockbk "));
-        QTest::keyClick(path, Qt::Key_Return); // Enter is Ok
-        EXPECT_FALSE(d->isVisible());
+    EXPECT_EQ(single, QString(255, QLatin1Char('x')));
+    const QString confirmed = askPassword(true, [](QWidget* d) {
+        type(d, "txtPassword", QStringLiteral("Secret\u00e9"));
+        type(d, "txtConfirm", QStringLiteral("secret\u00e9"));
+        QTest::keyClick(control<QLineEdit>(d, "txtConfirm"), Qt::Key_Return);
+        ASSERT_TRUE(d->isVisible()) << "a letter-case mismatch is refused";
+        control<QLineEdit>(d, "txtConfirm")->clear();
+        type(d, "txtConfirm", QStringLiteral("Secret\u00e9")); // the first box kept its text
+        QTest::keyClick(control<QLineEdit>(d, "txtPassword"), Qt::Key_Return);
     });
-    showOptions(&owner);
-    EXPECT_EQ(stored(settings::kAutoSave), QStringLiteral("No"));
-    EXPECT_EQ(stored(settings::kStartInMiniMode), QStringLiteral("Yes"));
-    EXPECT_EQ(stored(settings::kDefaultFile), QStringLiteral(" /home/me/My Accounts.lockbk "));
-    EXPECT_EQ(stored(settings::kClearClipboardOnExit), QStringLiteral("Yes"));
-    EXPECT_EQ(stored(settings::kCopyPasswordWarning), QStringLiteral("No"));
+    EXPECT_EQ(confirmed, QStringLiteral("Secret\u00e9"));
+    EXPECT_EQ(user.messages.size(), 2u) << "each refusal is said";
 }
 
-TEST_F(Dialogs, OptionsLeftByCancelEscapeOrTheCloseBoxWriteNothing) {
-    for (int way = 0; way < 3; ++way) {
-        test::whenModalOpens([way](QWidget* d) {
-            for (const char* box : {"chkAutoSave", "chkStartInMiniMode", "chkClearClipboardExit",
-                                    "chkShowCopyWarning"}) {
-                clickCheckBox(control<QCheckBox>(d, box));
+TEST_F(Dialogs, CancelEscapeAndTheCloseBoxGiveNoPasswordAndStoreNoOption) {
+    const std::function<void(QWidget*)> ways[] = {
+        [](QWidget* d) { click(d, "cmdCancel"); },
+        [](QWidget* d) { QTest::keyClick(d->focusWidget(), Qt::Key_Escape); },
+        [](QWidget* d) { d->close(); },
+    };
+    for (const auto& way : ways) {
+        const auto leave = [&](QWidget* d) {
+            way(d);
+            EXPECT_FALSE(d->isVisible()) << d->objectName().toStdString() << " is still open";
+        };
+        const auto typeAndLeave = [&](QWidget* d) {
+            type(d, "txtPassword", QStringLiteral("typed"));
+            leave(d);
+        };
+        EXPECT_EQ(askPassword(true, typeAndLeave), QString());
+        test::whenModalOpens([&](QWidget* d) {
+            for (QCheckBox* box : d->findChildren<QCheckBox*>()) {
+                clickCheckBox(box);
             }
             control<QLineEdit>(d, "txtDefaultFile")->setText(QStringLiteral("/new.lockbk"));
-            if (way == 0) {
-                click(d, "cmdCancel");
-            } else if (way == 1) {
-                QTest::keyClick(d->focusWidget(), Qt::Key_Escape);
-            } else {
-                d->close();
-            }
+            leave(d);
         });
         showOptions(&owner);
         for (const QString& key :
              {settings::kAutoSave, settings::kStartInMiniMode, settings::kDefaultFile,
               settings::kClearClipboardOnExit, settings::kCopyPasswordWarning}) {
-            EXPECT_EQ(stored(key), kAbsent) << way << " " << key.toStdString();
+            EXPECT_EQ(stored(key), kAbsent) << key.toStdString();
         }
     }
+    EXPECT_TRUE(user.messages.empty());
 }
 
-TEST_F(Dialogs, OptionsBrowseFillsThePathAndClearNowEmptiesTheClipboardAtOnce) {
-    clipboard()->setText(QStringLiteral("secret"));
+TEST_F(Dialogs, OptionsShowTheStoredChoicesBrowseClearAtOnceAndOkStoresAllFive) {
+    settings::SaveSetting(settings::kOptions, settings::kAutoSave, QStringLiteral("yes"));
     user.willChooseFile(QStringLiteral("/data/chosen one.lockbk"));
     user.willCancelFileDialog();
     test::whenModalOpens([](QWidget* d) {
-        EXPECT_EQ(d->focusWidget()->objectName(), QStringLiteral("chkAutoSave"));
+        clickCheckBox(control<QCheckBox>(d, "chkShowCopyWarning"));
         click(d, "cmdBrowseForDefaultFile");
         click(d, "cmdBrowseForDefaultFile"); // cancelled: the path stays
-        EXPECT_EQ(control<QLineEdit>(d, "txtDefaultFile")->text(),
-                  QStringLiteral("/data/chosen one.lockbk"));
-        EXPECT_EQ(stored(settings::kDefaultFile), kAbsent) << "only Ok stores it";
         click(d, "cmdClearClipboard");
-        EXPECT_EQ(clipboard()->text(), QString());
-        EXPECT_EQ(QApplication::activeModalWidget(), d) << "the dialog stays open";
-        EXPECT_EQ(
-            QAccessible::queryAccessibleInterface(control<QWidget>(d, "cmdBrowseForDefaultFile"))
-                ->text(QAccessible::Name),
-            QStringLiteral("Browse for the default file"));
-        click(d, "cmdOk");
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), QString()) << "at once, the dialog open";
+        auto* path = control<QLineEdit>(d, "txtDefaultFile");
+        path->setFocus();
+        QTest::keyClicks(path, QStringLiteral(" ")); // kept as typed, untrimmed
+        QTest::keyClick(path, Qt::Key_Return);       // Enter is Ok
     });
     showOptions(&owner);
-    EXPECT_EQ(stored(settings::kDefaultFile), QStringLiteral("/data/chosen one.lockbk"));
-    EXPECT_EQ(user.fileDialogs.size(), 2u);
+    // Each box showed its stored choice, left as it was but the copy warning.
+    EXPECT_EQ(stored(settings::kAutoSave), QStringLiteral("No")) << "only exactly Yes is ticked";
+    EXPECT_EQ(stored(settings::kStartInMiniMode), QStringLiteral("No")) << "absent is No";
+    EXPECT_EQ(stored(settings::kDefaultFile), QStringLiteral("/data/chosen one.lockbk "));
+    EXPECT_EQ(stored(settings::kClearClipboardOnExit), QStringLiteral("Yes")) << "absent is Yes";
+    EXPECT_EQ(stored(settings::kCopyPasswordWarning), QStringLiteral("No")) << "ticked, then not";
 }
 
 TEST_F(Dialogs, TheClearPromptStoresItsTickAndClearsOnlyOnOkWhicheverWayItCloses) {
@@ -259,48 +167,24 @@ TEST_F(Dialogs, TheClearPromptStoresItsTickAndClearsOnlyOnOkWhicheverWayItCloses
     for (Way way : {Ok, No, CloseBox}) {
         for (bool ticked : {false, true}) {
             SCOPED_TRACE(std::to_string(way) + (ticked ? " ticked" : " clear"));
-            test::resetSettings();
-            user.messages.clear();
-            clipboard()->setText(QStringLiteral("secret"));
+            QGuiApplication::clipboard()->setText(QStringLiteral("secret"));
             showClearPrompt(&owner);
-            QPointer<FrmClear> prompt = shownPrompt();
+            QPointer<FrmClear> prompt = owner.findChild<FrmClear*>();
             ASSERT_NE(prompt, nullptr);
             if (ticked) {
                 clickCheckBox(control<QCheckBox>(prompt, "chkDontShowWindow"));
-                showClearPrompt(&owner); // a second copy brings the same prompt, still ticked
-                EXPECT_EQ(shownPrompt(), prompt.data());
-                EXPECT_TRUE(control<QCheckBox>(prompt, "chkDontShowWindow")->isChecked());
             }
-            if (way == CloseBox) {
-                prompt->close();
-            } else {
-                click(prompt, way == Ok ? "cmdOk" : "cmdCancel");
-            }
+            way == CloseBox ? void(prompt->close())
+                            : click(prompt, way == Ok ? "cmdOk" : "cmdCancel");
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             EXPECT_TRUE(prompt.isNull()) << "the prompt is destroyed when it closes";
             EXPECT_EQ(stored(settings::kCopyPasswordWarning),
                       ticked ? QStringLiteral("No") : QStringLiteral("Yes"));
-            EXPECT_EQ(user.messages.size(), ticked ? 1u : 0u);
-            EXPECT_EQ(clipboard()->text(), way == Ok ? QString() : QStringLiteral("secret"));
+            EXPECT_EQ(QGuiApplication::clipboard()->text(),
+                      way == Ok ? QString() : QStringLiteral("secret"));
         }
     }
-}
-
-TEST_F(Dialogs, AboutLinksOpenTheSiteAndAMailFromMouseAndKeyboard) {
-    test::whenModalOpens([](QWidget* d) {
-        EXPECT_EQ(d->focusWidget(), control<QPushButton>(d, "cmdOk"));
-        QTest::mouseClick(control<QLabel>(d, "lblWebsite"), Qt::LeftButton);
-        auto* email = control<QLabel>(d, "lblEMail");
-        email->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(email, Qt::Key_Space);
-        EXPECT_EQ(QApplication::activeModalWidget(), d) << "the box stays open";
-        click(d, "cmdOk");
-        EXPECT_FALSE(d->isVisible());
-    });
-    showAbout(&owner);
-    EXPECT_EQ(user.shellOpened,
-              (std::vector<QString>{QStringLiteral("https://lockerbook.example.org/"),
-                                    QStringLiteral("mailto:support@lockerbook.example.org")}));
+    EXPECT_EQ(user.messages.size(), 3u) << "a word on how to undo each tick";
 }
 
 } // namespace

@@ -24,21 +24,6 @@ protected:
     test::TempFolder folder;
 };
 
-TEST_F(FileIo, ANewFileIsTheOwnersAloneAndAnOldOneKeepsItsMode) {
-    const std::string path = folder / "new.lockbk";
-    ASSERT_FALSE(writeFileSafely(path, "first"));
-    EXPECT_EQ(readBytes(path), "first");
-    EXPECT_EQ(permissions(path), 0600u);
-    ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
-    ASSERT_FALSE(writeFileSafely(path, "second"));
-    EXPECT_EQ(readBytes(path), "second");
-    EXPECT_EQ(permissions(path), 0640u);
-    EXPECT_EQ(folder.entries(), std::vector<std::string>{"new.lockbk"});
-    std::string read;
-    ASSERT_FALSE(readWholeFile(path, read));
-    EXPECT_EQ(read, "second");
-}
-
 TEST_F(FileIo, AWriteRefusedHalfwayLeavesTheOldFileAndNothingElse) {
     const std::string path = folder / "big.lockbk";
     writeBytes(path, "the old file");

@@ -13,14 +13,6 @@
 namespace lb {
 namespace {
 
-TEST(FileDialogFilter, TurnsTheBarFormIntoOneNameFilterPerType) {
-    EXPECT_EQ(
-        ui::toNameFilters(QStringLiteral("Lockerbook Files (*.lockbk)|*.lockbk|All Files "
-                                         "(*.*)|*.*|Text|*.txt;*.text")),
-        (QStringList{QStringLiteral("Lockerbook Files (*.lockbk)"),
-                     QStringLiteral("All Files (*.*)"), QStringLiteral("Text (*.txt *.text)")}));
-}
-
 TEST(AnsiText, MapsEveryByteOneToOneAndRefusesWhatAFileCannotKeep) {
     std::string all;
     for (int b = 0; b < 256; ++b) {
