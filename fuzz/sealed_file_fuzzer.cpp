@@ -18,7 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string file =
         records ? lb::sealRecords(rest, lb::fuzz::kPassword, {1, 8}, lb::fuzz::quickKey)
                 : std::string(rest);
-    const lb::DecodeResult first = lb::decodeSealedFile(file, lb::fuzz::kPassword, lb::fuzz::quickKey);
+    const lb::DecodeResult first =
+        lb::decodeSealedFile(file, lb::fuzz::kPassword, lb::fuzz::quickKey);
     if (first.outcome != lb::DecodeOutcome::Read) {
         if (!first.accounts.empty() ||
             (first.outcome == lb::DecodeOutcome::Damaged && first.error.number < 1001)) {
