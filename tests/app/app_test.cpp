@@ -121,7 +121,7 @@ TEST_F(App, ClosingAsksAboutUnsavedChangesOnlyCancelKeepsTheWindowAndTheEndClear
 
     user->willAnswer(QMessageBox::No);
     EXPECT_TRUE(closeWindow());
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), QString()) << "the option is absent";
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QString()) << "an absent option counts as Yes";
     EXPECT_EQ(GetSetting(settings::kWindow, QStringLiteral("Width"), QString()),
               settings::numberText(800 * twipsPerPixel(window.get())));
     EXPECT_EQ(GetSetting(settings::kWindow, QStringLiteral("SplitPercentage"), QString()),

@@ -17,10 +17,6 @@ FakeAccountWindow::~FakeAccountWindow() {
     }
 }
 
-void FakeAccountWindow::SetStatusText(const QString& text) {
-    statusLog.push_back(text);
-}
-
 void FakeAccountWindow::BeginBusy() {
     if (!busy_) {
         QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -35,7 +31,6 @@ void FakeAccountWindow::EndBusy() {
     }
     busy_ = false;
     setEnabled(true);
-    SetStatusText(QString());
 }
 
 void FakeAccountWindow::ClearDetailView() {
@@ -49,7 +44,6 @@ void FakeAccountWindow::showAccount(int row) {
 }
 
 bool FakeAccountWindow::QuerySave() {
-    ++querySaveCalls;
     return querySaveAnswer;
 }
 
