@@ -27,7 +27,8 @@ std::string browserExport() {
 }
 
 lb::ImportResult imported(benchmark::State& state, const std::string& text) {
-    lb::ImportResult result = lb::importExportFile(text, lb::ImportSource::Chrome);
+    lb::ImportResult result =
+        lb::importExportFile(text, lb::ImportSource::Chrome, lb::TextLimits::AnyText, 1);
     if (result.accounts.size() != kRows) {
         state.SkipWithError("the rows did not all import");
     }
@@ -47,7 +48,7 @@ void ImportAndSealBrowserRows(benchmark::State& state) {
     const std::string text = browserExport();
     for (auto _ : state) {
         const lb::ImportResult result = imported(state, text);
-        const std::string file = lb::encodeSealedFile(result.accounts, "correct horse", {1, 8});
+        const std::string file = lb::encodeSealedFile(result.accounts, {}, "correct horse", {1, 8});
         benchmark::DoNotOptimize(file.data());
     }
 }

@@ -41,14 +41,14 @@ void DeriveKey(benchmark::State& state) {
 void SealFile(benchmark::State& state) {
     const auto accounts = table();
     for (auto _ : state) {
-        const std::string file = lb::encodeSealedFile(accounts, "correct horse", kNegligible);
+        const std::string file = lb::encodeSealedFile(accounts, {}, "correct horse", kNegligible);
         benchmark::DoNotOptimize(file.data());
     }
 }
 
 void OpenSealedFile(benchmark::State& state) {
     const auto accounts = table();
-    const std::string file = lb::encodeSealedFile(accounts, "correct horse", kNegligible);
+    const std::string file = lb::encodeSealedFile(accounts, {}, "correct horse", kNegligible);
     for (auto _ : state) {
         lb::DecodeResult result = lb::decodeSealedFile(file, "correct horse");
         if (result.outcome != lb::DecodeOutcome::Read) {

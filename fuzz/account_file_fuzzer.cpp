@@ -26,6 +26,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         return 0;
     }
+    // Code 255 reads back as ÿ, which the format cannot keep: such a table is
+    // refused by the writer, not written.
+    if (!lb::classicRefusals(first.accounts).empty()) {
+        return 0;
+    }
     MiddleDraws draws;
     const std::string again = lb::encodeClassicFile(first.accounts, lb::fuzz::kPassword, draws);
     const lb::DecodeResult second = lb::decodeClassicFile(again, lb::fuzz::kPassword);

@@ -7,8 +7,10 @@
 #include "core/account_json.h"
 #include "core/account_records.h"
 #include "core/classic_file.h"
+#include "core/cp1252.h"
 #include "core/export_writer.h"
 #include "core/sealed_file.h"
+#include "core/sealed_records.h"
 #include "fuzz_password.h"
 
 #include <cstdio>
@@ -31,16 +33,45 @@ private:
 std::vector<lb::Account> table(std::size_t count) {
     std::vector<lb::Account> accounts;
     for (std::size_t i = 0; i < count; ++i) {
-        accounts.push_back({"Account " + std::to_string(i), "user\xE9",
-                            "p4ss\x80" + std::to_string(i), i % 2 == 0 ? "https://example.org" : "",
+        accounts.push_back({"Account " + std::to_string(i), "user\u00e9",
+                            "p4ss\u20ac" + std::to_string(i),
+                            i % 2 == 0 ? "https://example.org" : "",
                             std::string(i * 40, static_cast<char>('a' + i))});
+        accounts.back().id = lb::newAccountId();
+        accounts.back().created = 1'700'000'000'000;
+        accounts.back().modified = 1'700'000'000'000 + static_cast<lb::Timestamp>(i);
+        accounts.back().history.assign(i % 3, 1'600'000'000'000);
     }
     return accounts;
 }
 
-std::string recordsOf(const std::vector<lb::Account>& accounts) {
-    std::string records(lb::recordsSize(accounts), '\0');
-    lb::writeRecords(accounts, {}, records.data());
+// A table in the scripts the legacy format cannot keep, for the sealed and JSON seeds.
+std::vector<lb::Account> world(std::size_t count) {
+    std::vector<lb::Account> accounts = table(count);
+    for (lb::Account& a : accounts) {
+        a.notes += "\u042f\u674e\U0001F3AE e\u0301 \u00ff";
+    }
+    return accounts;
+}
+
+// The records inside a version 1 file: the classic records in Windows-1252.
+std::string version1RecordsOf(const std::vector<lb::Account>& accounts) {
+    std::vector<lb::Account> bytes = accounts;
+    for (lb::Account& a : bytes) {
+        for (int f = 0; f < lb::kFieldCount; ++f) {
+            std::string& text = a.field(static_cast<lb::Field>(f));
+            text = *lb::cp1252::fromUtf8(text);
+        }
+    }
+    std::string records(lb::recordsSize(bytes), '\0');
+    lb::writeRecords(bytes, {}, records.data());
+    return records;
+}
+
+std::string version2RecordsOf(const std::vector<lb::Account>& accounts,
+                              const std::vector<lb::Removal>& removals) {
+    std::string records(lb::sealedRecordsSize(accounts, removals), '\0');
+    lb::writeSealedRecords(accounts, removals, records.data());
     return records;
 }
 
@@ -66,15 +97,22 @@ int main(int argc, char** argv) {
         const std::string name = std::to_string(count) + "-accounts";
         save(dir / "account_file" / name,
              lb::encodeClassicFile(accounts, lb::fuzz::kPassword, draws));
-        // The sealed fuzzer reads a file after an even byte, records after an odd one.
-        save(dir / "sealed_file" / name, '\0' + lb::encodeSealedFile(accounts, lb::fuzz::kPassword,
-                                                                     {1, 8}, lb::fuzz::quickKey));
-        save(dir / "sealed_file" / (name + "-records"), '\1' + recordsOf(accounts));
+        const auto everyScript = world(count);
+        const std::vector<lb::Removal> removals(count % 3, {lb::newAccountId(), 5, 4});
+        // The sealed fuzzer's first byte: 0 a file, 1 version 1 records, 3 version 2 records.
+        save(dir / "sealed_file" / name,
+             '\0' + lb::encodeSealedFile(everyScript, removals, lb::fuzz::kPassword, {1, 8},
+                                         lb::fuzz::quickKey));
+        save(dir / "sealed_file" / (name + "-v1-records"), '\1' + version1RecordsOf(accounts));
+        save(dir / "sealed_file" / (name + "-v2-records"),
+             '\3' + version2RecordsOf(everyScript, removals));
         save(dir / "legacy_file" / name, lb::test::legacyFile(accounts, lb::fuzz::kPassword));
-        save(dir / "account_json" / name, lb::accountsToJson(accounts));
+        save(dir / "account_json" / name, lb::accountsToJson(everyScript, removals));
         // The import fuzzer's first byte picks the source: 4 is Lockerbook's own export.
         save(dir / "csv_import" / name,
              '\4' + lb::exportBytes(accounts, lb::ExportFormat::CommaSeparated));
+        save(dir / "csv_import" / (name + "-utf8"),
+             '\4' + lb::exportBytes(everyScript, lb::ExportFormat::CommaSeparated));
     }
     // Other programs' exports start with a header line that names the columns;
     // each goes in once under its own source and once under auto (5).

@@ -9,17 +9,20 @@
 namespace lb::cli {
 
 ExitStatus runDump(const Arguments& arguments, Options /*options*/) {
-    std::vector<Account> accounts;
-    if (const ExitStatus status = openAccountFile(arguments[0].c_str(), accounts);
+    AccountTable table;
+    if (const ExitStatus status = openAccountFile(arguments[0].c_str(), table);
         status != ExitStatus::Success) {
         return status;
     }
-    const std::string json = accountsToJson(accounts);
+    std::string json = accountsToJson(table.accounts, table.removals);
+    const auto wiped = [&json] { wipe(json.data(), json.size()); };
     if (std::fwrite(json.data(), 1, json.size(), stdout) != json.size() ||
         std::fflush(stdout) != 0) {
         reportUnexpectedError(systemError(errno), "writing the output");
+        wiped();
         return ExitStatus::Damaged;
     }
+    wiped();
     return ExitStatus::Success;
 }
 

@@ -25,15 +25,17 @@ ExitStatus runExport(const Arguments& arguments, Options /*options*/) {
                              "4 (comma-separated) or 5 (CSV).\n");
         return ExitStatus::Usage;
     }
-    std::vector<Account> accounts;
-    if (const ExitStatus status = openAccountFile(arguments[0].c_str(), accounts);
+    AccountTable table;
+    if (const ExitStatus status = openAccountFile(arguments[0].c_str(), table);
         status != ExitStatus::Success) {
         return status;
     }
     // Every password is in clear in the file: it is for its owner only,
     // whatever an earlier file allowed, and a failed write keeps that file whole.
-    if (const auto failure =
-            writeFileSafely(arguments[2], exportBytes(accounts, *format), Permissions::OwnerOnly)) {
+    std::string bytes = exportBytes(table.accounts, *format);
+    const auto failure = writeFileSafely(arguments[2], bytes, Permissions::OwnerOnly);
+    wipeText(bytes);
+    if (failure) {
         reportUnexpectedError(*failure, "exporting");
         return ExitStatus::Damaged;
     }

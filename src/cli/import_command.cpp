@@ -1,6 +1,7 @@
 #include "cli/commands.h"
 #include "cli/load_accounts.h"
 #include "cli/standard_input.h"
+#include "core/clock.h"
 #include "core/import_sources.h"
 #include "platform/file_io.h"
 
@@ -17,16 +18,8 @@ constexpr std::size_t kMostProblemsShown = 20;
 // from them are wiped before the command ends.
 struct WipedOnExit {
     std::string bytes;
-    ImportResult result;
-    ~WipedOnExit() {
-        wipe(bytes.data(), bytes.size());
-        for (Account& account : result.accounts) {
-            for (int f = 0; f < kFieldCount; ++f) {
-                std::string& text = account.field(static_cast<Field>(f));
-                wipe(text.data(), text.size());
-            }
-        }
-    }
+    ImportResult result; // each account wipes its own texts
+    ~WipedOnExit() { wipeText(bytes); }
 };
 
 // A column name from the file as it may be shown at a terminal: control
@@ -83,10 +76,10 @@ std::string counted(std::size_t count, const char* one, const char* many) {
     return std::to_string(count) + " " + (count == 1 ? one : many);
 }
 
-void reportImported(const ImportResult& result) {
+void reportImported(const ImportResult& result, std::size_t imported) {
     const std::string_view title = importSourceTitle(result.source);
-    std::string text = "Imported " + counted(result.accounts.size(), "account", "accounts") +
-                       " from " + std::string(title);
+    std::string text =
+        "Imported " + counted(imported, "account", "accounts") + " from " + std::string(title);
     const std::size_t skipped = result.skippedEmpty + result.skippedNotLogin;
     if (skipped > 0) {
         text += "; skipped " + counted(skipped, "row", "rows") + ":";
@@ -104,6 +97,10 @@ void reportImported(const ImportResult& result) {
 } // namespace
 
 ExitStatus runImport(const Arguments& arguments, Options options) {
+    if (const ExitStatus status = refuseExisting(arguments[0].c_str(), options);
+        status != ExitStatus::Success) {
+        return status;
+    }
     const std::string& sourceName = arguments[1];
     const auto named = importSourceNamed(sourceName);
     if (!named && sourceName != "auto") {
@@ -118,7 +115,8 @@ ExitStatus runImport(const Arguments& arguments, Options options) {
         reportUnexpectedError(*failure, "reading the export file");
         return ExitStatus::Damaged;
     }
-    data.result = importExportFile(data.bytes, named);
+    data.result = importExportFile(
+        data.bytes, named, options.legacy ? TextLimits::Classic : TextLimits::AnyText, nowMs());
     const ImportResult& result = data.result;
     if (!result.refusal.empty()) {
         const std::string_view title = importSourceTitle(result.source);
@@ -136,10 +134,10 @@ ExitStatus runImport(const Arguments& arguments, Options options) {
     if (const ExitStatus status = readPassword(password); status != ExitStatus::Success) {
         return status;
     }
-    const ExitStatus saved =
-        saveAccountFile(arguments[0].c_str(), result.accounts, password, options);
+    AccountTable table{std::move(data.result.accounts), {}};
+    const ExitStatus saved = saveAccountFile(arguments[0].c_str(), table, password, options);
     if (saved == ExitStatus::Success) {
-        reportImported(result);
+        reportImported(result, table.accounts.size());
     }
     return saved;
 }

@@ -2,12 +2,14 @@
 
 #include "cli/standard_input.h"
 #include "core/account_file.h"
-#include "core/cp1252.h"
+#include "core/classic_file.h"
 #include "core/messages.h"
+#include "core/program_errors.h"
 #include "core/random_source.h"
 #include "platform/file_io.h"
 
 #include <cstdio>
+#include <stdexcept>
 
 namespace lb::cli {
 namespace {
@@ -28,47 +30,73 @@ ExitStatus statusOf(DecodeOutcome outcome) {
     return ExitStatus::Damaged;
 }
 
+ExitStatus refused(const std::string& text) {
+    std::fprintf(stderr, "%s\n", text.c_str());
+    return ExitStatus::Usage;
+}
+
 } // namespace
 
 void reportUnexpectedError(const Error& error, std::string_view doing) {
     std::fprintf(stderr, "%s\n", unexpectedErrorText(error, doing).c_str());
 }
 
-ExitStatus openAccountFile(const char* path, std::vector<Account>& accounts) {
-    SecretBytes password;
-    if (const ExitStatus status = readPassword(password); status != ExitStatus::Success) {
-        return status;
-    }
+ExitStatus decodeFileAt(const char* path, const SecretBytes& password, DecodeResult& result) {
     std::string bytes;
     if (const auto error = readWholeFile(path, bytes)) {
         reportUnexpectedError(*error, "reading the file");
         return ExitStatus::Damaged;
     }
-    DecodeResult result = decodeAccountFile(bytes, password.view());
+    result = decodeAccountFile(bytes, password.view());
     if (result.outcome != DecodeOutcome::Read) {
         std::fprintf(stderr, "%s\n", decodeFailureText(result).c_str());
         return statusOf(result.outcome);
     }
-    accounts = std::move(result.accounts);
     return ExitStatus::Success;
 }
 
-ExitStatus saveAccountFile(const char* path, const std::vector<Account>& accounts,
-                           const SecretBytes& password, Options options) {
-    const auto unstorable = unstorableFields(accounts);
-    for (const FieldPosition& at : unstorable) {
-        const std::string_view member = kMemberNames[static_cast<int>(at.field)];
-        std::fprintf(stderr,
-                     "Account %zu (\"%s\"), \"%.*s\": the character \xC3\xBF (code 255) cannot "
-                     "be stored in an account file.\n",
-                     at.row + 1, cp1252::toUtf8(accounts[at.row].name).c_str(),
-                     static_cast<int>(member.size()), member.data());
+ExitStatus openAccountFile(const char* path, AccountTable& table) {
+    SecretBytes password;
+    if (const ExitStatus status = readPassword(password); status != ExitStatus::Success) {
+        return status;
     }
-    if (!unstorable.empty()) {
+    DecodeResult result;
+    if (const ExitStatus status = decodeFileAt(path, password, result);
+        status != ExitStatus::Success) {
+        return status;
+    }
+    table.accounts = std::move(result.accounts);
+    table.removals = std::move(result.removals);
+    return ExitStatus::Success;
+}
+
+ExitStatus refuseExisting(const char* path, Options options) {
+    if (!options.force && pathTaken(path)) {
+        std::fprintf(stderr, "%s already exists. Give --force to replace it.\n", path);
         return ExitStatus::Usage;
     }
+    return ExitStatus::Success;
+}
+
+ExitStatus saveAccountFile(const char* path, const AccountTable& table, const SecretBytes& password,
+                           Options options) {
     const FileKind kind = options.legacy ? FileKind::Classic : FileKind::Sealed;
-    const std::string bytes = encodeAccountFile(kind, accounts, password.view(), randomSource());
+    if (kind == FileKind::Classic) {
+        if (const auto refusals = classicRefusals(table.accounts); !refusals.empty()) {
+            return refused(classicRefusalText(refusals, table.accounts));
+        }
+        if (const auto c = classicUnkeepable(password.view())) {
+            return refused(classicPasswordRefusalText(*c));
+        }
+    }
+    std::string bytes;
+    try {
+        bytes = encodeAccountFile(kind, table.accounts, table.removals, password.view(),
+                                  randomSource(), sealingCost());
+    } catch (const std::length_error&) {
+        reportUnexpectedError(programError(ProgramError::TableTooLarge), "saving the file");
+        return ExitStatus::Usage;
+    }
     if (const auto failure = writeFileSafely(path, bytes)) {
         reportUnexpectedError(*failure, "saving the file");
         return ExitStatus::Damaged;

@@ -16,16 +16,16 @@ struct Command {
     std::string_view name;
     std::string_view arguments; // as shown in the usage text
     std::size_t argumentCount;
-    bool takesLegacy; // may be followed by --legacy
+    bool writes; // may be followed by --legacy and --force
     ExitStatus (*run)(const lb::cli::Arguments&, lb::cli::Options);
 };
 
 // One line per subcommand.
 constexpr Command kCommands[] = {
     {"dump", "FILE", 1, false, lb::cli::runDump},
-    {"create", "[--legacy] FILE", 1, true, lb::cli::runCreate},
+    {"create", "[--legacy] [--force] FILE", 1, true, lb::cli::runCreate},
     {"export", "FILE FORMAT OUT", 3, false, lb::cli::runExport},
-    {"import", "[--legacy] FILE SOURCE IN", 3, true, lb::cli::runImport},
+    {"import", "[--legacy] [--force] FILE SOURCE IN", 3, true, lb::cli::runImport},
 };
 
 ExitStatus usage() {
@@ -39,8 +39,10 @@ ExitStatus usage() {
                  "create reads the accounts after it as JSON:\n"
                  "  {\"accounts\":[{\"name\":\"\",\"user\":\"\",\"password\":\"\",\"url\":\"\","
                  "\"notes\":\"\"}]}\n"
-                 "dump prints them in the same form. New files are sealed; --legacy writes the\n"
-                 "format older copies read, which only obfuscates.\n"
+                 "Each account may also have \"id\", \"created\" and \"modified\"; dump prints\n"
+                 "them, and \"removed\" after the accounts. New files are sealed; --legacy\n"
+                 "writes the format older copies read, which only obfuscates. An existing\n"
+                 "FILE is replaced only with --force.\n"
                  "import reads IN, the export of SOURCE: chrome, firefox, bitwarden, keepassxc,\n"
                  "lockerbook (its own comma-separated export) or auto (told by the header).\n"
                  "Exit status: 0 done, 1 usage, 2 not an account file, 3 newer version,\n"
@@ -57,8 +59,9 @@ ExitStatus run(int argc, char** argv) {
         if (c.name == name) {
             lb::cli::Arguments arguments(argv + 2, argv + argc);
             lb::cli::Options options;
-            if (c.takesLegacy && !arguments.empty() && arguments.front() == "--legacy") {
-                options.legacy = true;
+            while (c.writes && !arguments.empty() &&
+                   (arguments.front() == "--legacy" || arguments.front() == "--force")) {
+                (arguments.front() == "--legacy" ? options.legacy : options.force) = true;
                 arguments.erase(arguments.begin());
             }
             if (arguments.size() != c.argumentCount) {

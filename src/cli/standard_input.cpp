@@ -1,6 +1,6 @@
 #include "cli/standard_input.h"
 
-#include "core/cp1252.h"
+#include "core/utf8.h"
 
 #include <array>
 #include <cerrno>
@@ -96,14 +96,12 @@ ExitStatus readPassword(SecretBytes& password) {
         std::fprintf(stderr, "The first line of standard input must be the master password.\n");
         return ExitStatus::Usage;
     }
-    auto bytes = cp1252::fromUtf8(std::string_view(line.data(), length));
-    if (!bytes) {
-        std::fprintf(stderr,
-                     "The master password holds a character that account files cannot store.\n");
+    const std::string_view typed(line.data(), length);
+    if (!utf8::isValid(typed)) {
+        std::fprintf(stderr, "The master password is not valid UTF-8.\n");
         return ExitStatus::Usage;
     }
-    password = SecretBytes(*bytes);
-    wipe(bytes->data(), bytes->size());
+    password = SecretBytes(typed);
     return ExitStatus::Success;
 }
 

@@ -17,9 +17,9 @@ inline constexpr std::size_t kMaxInputBytes = 256u << 20;
 
 // Reads exactly the first line: at a terminal after a prompt on standard
 // error, with the typing not echoed. The line loses its line end (LF or
-// CR LF) and is converted from UTF-8 to Windows-1252 bytes, in locked memory.
-// An empty password, one longer than a line can be, or one the code page
-// cannot hold is reported on standard error and gives ExitStatus::Usage.
+// CR LF) and stays UTF-8, in locked memory. An empty password, one longer
+// than a line can be, or one that is not UTF-8 is reported on standard error
+// and gives ExitStatus::Usage.
 ExitStatus readPassword(SecretBytes& password);
 
 // The rest of standard input, up to kMaxInputBytes.

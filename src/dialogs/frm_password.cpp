@@ -1,6 +1,6 @@
 #include "dialogs/frm_password.h"
 
-#include "platform/ansi_text.h"
+#include "platform/account_text.h"
 #include "platform/asterisk_style.h"
 #include "platform/message_box.h"
 #include "platform/texts.h"
@@ -17,14 +17,12 @@ namespace {
 
 constexpr int kMaxPasswordLength = 255;
 
-// The key is made from the password's Windows-1252 codes, so a character the
-// code page cannot hold is refused as it is typed or pasted. Unlike account
-// text, the character of code 255 is fine here: a password is never stored.
-class CodePageValidator : public QValidator {
+// At most kMaxPasswordLength characters as a person sees them, in any script.
+class LengthValidator : public QValidator {
 public:
     using QValidator::QValidator;
     State validate(QString& input, int& /*pos*/) const override {
-        return toAnsi(input) ? Acceptable : Invalid;
+        return visibleLength(input) <= kMaxPasswordLength ? Acceptable : Invalid;
     }
 };
 
@@ -34,7 +32,6 @@ QLineEdit* makePasswordBox(QWidget* parent, const QString& name, QValidator* val
     box->setEchoMode(QLineEdit::Password);
     // Every typed character shows as an asterisk, whatever the style's habit.
     box->setStyle(asteriskPasswordStyle());
-    box->setMaxLength(kMaxPasswordLength);
     box->setValidator(validator);
     return box;
 }
@@ -61,7 +58,7 @@ FrmPassword::FrmPassword(QWidget* owner)
     // Modal to the main window only: the clear-clipboard prompt, if open, stays usable.
     setWindowModality(owner != nullptr ? Qt::WindowModal : Qt::ApplicationModal);
 
-    auto* validator = new CodePageValidator(this);
+    auto* validator = new LengthValidator(this);
     txtPassword = makePasswordBox(this, QStringLiteral("txtPassword"), validator);
     txtConfirm = makePasswordBox(this, QStringLiteral("txtConfirm"), validator);
     auto* lblPassword = new QLabel(QStringLiteral("Password"), this);

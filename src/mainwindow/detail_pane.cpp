@@ -10,8 +10,9 @@
 namespace lb {
 namespace {
 
-DetailLineEdit* makeBox(QWidget* parent, const char* name, const QString& accessibleName) {
-    auto* box = new DetailLineEdit(parent);
+DetailLineEdit* makeBox(QWidget* parent, const DetailTextRules& rules, const char* name,
+                        const QString& accessibleName) {
+    auto* box = new DetailLineEdit(rules, parent);
     box->setObjectName(QLatin1String(name));
     box->setAccessibleName(accessibleName);
     return box;
@@ -36,17 +37,18 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& captio
 
 DetailPane::DetailPane(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("picView"));
-    txtViewAccountName = makeBox(this, "txtViewAccountName", QStringLiteral("Account Name"));
+    txtViewAccountName =
+        makeBox(this, rules_, "txtViewAccountName", QStringLiteral("Account Name"));
     QFont bold = txtViewAccountName->font();
     bold.setBold(true);
     txtViewAccountName->setFont(bold);
     txtViewAccountName->setGeometry(0, 0, 100, 21);
 
-    txtViewUserName = makeBox(this, "txtViewUserName", QStringLiteral("User Name"));
+    txtViewUserName = makeBox(this, rules_, "txtViewUserName", QStringLiteral("User Name"));
     txtViewUserName->setGeometry(80, 36, 100, 19);
-    txtViewPassword = makeBox(this, "txtViewPassword", QStringLiteral("Password"));
+    txtViewPassword = makeBox(this, rules_, "txtViewPassword", QStringLiteral("Password"));
     txtViewPassword->setGeometry(80, 60, 100, 19);
-    txtViewURL = makeBox(this, "txtViewURL", QStringLiteral("URL"));
+    txtViewURL = makeBox(this, rules_, "txtViewURL", QStringLiteral("URL"));
     txtViewURL->setGeometry(80, 84, 100, 19);
     QFont link = txtViewURL->font();
     link.setUnderline(true);
@@ -58,7 +60,7 @@ DetailPane::DetailPane(QWidget* parent) : QWidget(parent) {
     cmdViewGoURL = makeButton(this, "cmdViewGoURL", QStringLiteral("&Go"));
     cmdViewGoURL->setGeometry(184, 84, 37, 19);
 
-    txtViewNotes = new NotesEdit(this);
+    txtViewNotes = new NotesEdit(rules_, this);
     txtViewNotes->setObjectName(QStringLiteral("txtViewNotes"));
     txtViewNotes->setAccessibleName(QStringLiteral("Notes"));
     txtViewNotes->setTabChangesFocus(true);
@@ -104,6 +106,12 @@ void DetailPane::setPasswordMasked(bool masked) {
         txtViewPassword->setStyle(asteriskPasswordStyle());
     }
     txtViewPassword->setEchoMode(masked ? QLineEdit::Password : QLineEdit::Normal);
+}
+
+void DetailPane::setTextRules(std::function<bool()> classicOnly,
+                              std::function<void(char32_t)> refused) {
+    rules_.classicOnly = std::move(classicOnly);
+    rules_.refused = std::move(refused);
 }
 
 void DetailPane::layOut(int sw, int sh) {

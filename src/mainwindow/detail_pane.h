@@ -40,8 +40,14 @@ public:
     // Draws the password box as asterisks, or as typed.
     void setPasswordMasked(bool masked);
 
+    // While classicOnly says a legacy-format file is open, the boxes take
+    // only what it can keep; a refused character is told to refused.
+    void setTextRules(std::function<bool()> classicOnly, std::function<void(char32_t)> refused);
+
 private:
     void fitCaptions();
+
+    DetailTextRules rules_;
 };
 
 } // namespace lb

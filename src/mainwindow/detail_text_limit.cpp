@@ -1,6 +1,6 @@
 #include "mainwindow/detail_text_limit.h"
 
-#include "platform/ansi_text.h"
+#include "platform/account_text.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -10,36 +10,53 @@
 
 namespace lb {
 
-DetailTextValidator::DetailTextValidator(QLineEdit* box) : QValidator(box) {
+bool keepable(const DetailTextRules& rules, const QString& text) {
+    if (!rules.classicOnly || !rules.classicOnly()) {
+        return true;
+    }
+    const auto c = firstClassicUnkeepable(text);
+    if (c && rules.refused) {
+        rules.refused(*c);
+    }
+    return !c;
+}
+
+DetailTextValidator::DetailTextValidator(QLineEdit* box, const DetailTextRules& rules)
+    : QValidator(box), rules_(rules) {
     // The box has already taken the edit when it asks; remember the length it
     // had before, whether typed or set by the program.
     connect(box, &QLineEdit::textChanged, this,
-            [this](const QString& text) { acceptedLength_ = text.size(); });
+            [this](const QString& text) { acceptedLength_ = visibleLength(text); });
 }
 
 QValidator::State DetailTextValidator::validate(QString& input, int& /*pos*/) const {
-    if (!isStorable(input)) {
+    if (!keepable(rules_, input)) {
         return Invalid;
     }
-    if (input.size() > kMaxTypedLength && input.size() > acceptedLength_) {
-        return Invalid;
+    // Counting code units first spares the count of characters for most edits.
+    if (input.size() > kMaxTypedLength) {
+        const qsizetype length = visibleLength(input);
+        if (length > kMaxTypedLength && length > acceptedLength_) {
+            return Invalid;
+        }
     }
     return Acceptable;
 }
 
-DetailLineEdit::DetailLineEdit(QWidget* parent)
-    : QLineEdit(parent), validator_(new DetailTextValidator(this)) {
+DetailLineEdit::DetailLineEdit(const DetailTextRules& rules, QWidget* parent)
+    : QLineEdit(parent), validator_(new DetailTextValidator(this, rules)) {
     setValidator(validator_);
 }
 
 void DetailLineEdit::setStoredText(const QString& text) {
-    validator_->allowLength(text.size());
+    validator_->allowLength(visibleLength(text));
     setText(text);
     // Show the start of a long value, as a person reads it.
     setCursorPosition(0);
 }
 
-NotesEdit::NotesEdit(QWidget* parent) : QPlainTextEdit(parent) {}
+NotesEdit::NotesEdit(const DetailTextRules& rules, QWidget* parent)
+    : QPlainTextEdit(parent), rules_(rules) {}
 
 void NotesEdit::setStoredText(const QString& text) {
     QString shown = text;
@@ -54,15 +71,18 @@ QString NotesEdit::storedText() const {
 }
 
 bool NotesEdit::accepts(const QString& inserted) const {
-    if (!isStorable(inserted)) {
+    if (!keepable(rules_, inserted)) {
         return false;
     }
-    const QTextCursor cursor = textCursor();
-    const qsizetype selected = cursor.selectionEnd() - cursor.selectionStart();
-    // Counted as stored, so a line break counts as the two characters it takes in the file.
-    const qsizetype current = storedText().size();
-    const qsizetype added = inserted.size() + inserted.count(QLatin1Char('\n'));
-    const qsizetype after = current - selected + added;
+    // Counted as stored, so a line break counts as the two characters (CR LF)
+    // it takes in the file. A selection's line breaks are paragraph separators.
+    const auto stored = [](const QString& text, QChar lineBreak) {
+        return visibleLength(text) + text.count(lineBreak);
+    };
+    const qsizetype current = stored(toPlainText(), QLatin1Char('\n'));
+    const qsizetype added = stored(inserted, QLatin1Char('\n'));
+    const qsizetype after =
+        current - stored(textCursor().selectedText(), QChar::ParagraphSeparator) + added;
     return after <= kMaxTypedLength || after <= current;
 }
 

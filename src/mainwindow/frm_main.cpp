@@ -1,5 +1,7 @@
 #include "mainwindow/frm_main.h"
 
+#include "core/classic_file.h"
+#include "core/clock.h"
 #include "core/random_password.h"
 #include "dialogs/frm_clear.h"
 #include "dialogs/password_prompt.h"
@@ -7,7 +9,7 @@
 #include "mainwindow/detail_pane.h"
 #include "mainwindow/help.h"
 #include "mainwindow/splitter_bar.h"
-#include "platform/ansi_text.h"
+#include "platform/account_text.h"
 #include "platform/artwork.h"
 #include "platform/clipboard.h"
 #include "platform/message_box.h"
@@ -121,6 +123,14 @@ void FrmMain::buildClientArea() {
 }
 
 void FrmMain::connectDetailPane() {
+    picView->setTextRules([this] { return file_.kind == FileKind::Classic; },
+                          [this](char32_t c) {
+                              SetStatusText(QStringLiteral("The legacy format of this file cannot "
+                                                           "keep %1. To keep it, choose Save As "
+                                                           "and the file type \"Lockerbook "
+                                                           "Files\", which keeps every character.")
+                                                .arg(texts::qtext(characterName(c))));
+                          });
     for (QWidget* box : picView->textBoxes()) {
         box->installEventFilter(this);
     }
@@ -253,7 +263,7 @@ void FrmMain::SelectAllText(QWidget* box) {
 }
 
 void FrmMain::ClearDetailView() {
-    model_.setViewingRow(-1);
+    model_.setViewingIndex(-1);
     for (QWidget* box : picView->textBoxes()) {
         box->setEnabled(false);
     }
@@ -284,7 +294,7 @@ void FrmMain::lstAccounts_ItemClick(int row) {
     }
     EnableDetailView();
     // Nothing is shown while the boxes are filled, so filling writes nothing back.
-    model_.setViewingRow(-1);
+    model_.setViewingIndex(-1);
     const Account& a = model_.account(row);
     picView->txtViewAccountName->setStoredText(toQString(a.name));
     picView->txtViewUserName->setStoredText(toQString(a.user));
@@ -292,7 +302,7 @@ void FrmMain::lstAccounts_ItemClick(int row) {
     picView->txtViewURL->setStoredText(toQString(a.url));
     picView->txtViewNotes->setStoredText(toQString(a.notes));
     SelectAllText(picView->txtViewAccountName);
-    model_.setViewingRow(row);
+    model_.setViewingIndex(model_.indexOfRow(row));
 }
 
 void FrmMain::showAccount(int row) {
@@ -312,8 +322,8 @@ void FrmMain::showAccount(int row) {
 }
 
 void FrmMain::writeBack(QWidget* box) {
-    const int row = model_.viewingRow();
-    if (row < 0) {
+    const int index = model_.viewingIndex();
+    if (index < 0) {
         return;
     }
     QString text;
@@ -331,12 +341,9 @@ void FrmMain::writeBack(QWidget* box) {
             field = Field::Url;
         }
     }
-    // The boxes refuse what the file cannot hold, so this conversion only
-    // fails for text no person could have typed; it is then not stored.
-    if (auto bytes = toAnsi(text)) {
-        model_.setField(row, field, std::move(*bytes));
-        file_.FileSaved = false;
-    }
+    model_.setField(index, field, toAccountText(text));
+    wipeText(text);
+    file_.FileSaved = false;
 }
 
 // ---- the account store ---------------------------------------------------------------------
@@ -345,18 +352,19 @@ void FrmMain::NewFile() {
     if (!QuerySave()) {
         return;
     }
-    model_.setViewingRow(-1);
+    model_.setViewingIndex(-1);
     model_.replaceAll({});
     file_.CurrentFileName.clear();
     file_.CurrentPassword.clear();
     file_.kind = FileKind::Sealed;
+    file_.cost.reset();
     file_.diskStamp.reset();
     file_.FileSaved = true;
     ClearDetailView();
 }
 
 void FrmMain::AddAccount() {
-    if (model_.size() >= kMaxAccounts) {
+    if (model_.totalCount() >= kMaxAccounts) {
         ui::showInformation(this, texts::kAppName,
                             QStringLiteral("You already have the maximum allowed number of "
                                            "accounts. Create a new file if you have more "
@@ -364,13 +372,12 @@ void FrmMain::AddAccount() {
         return;
     }
     ++file_.NewAccountCounter;
-    Account account;
+    Account account = newAccount(nowMs());
     account.name = "New Account " + std::to_string(file_.NewAccountCounter);
     const QString today = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
-    account.notes =
-        "Added " + toAnsi(today).value_or(QDate::currentDate().toString(Qt::ISODate).toStdString());
-    const int row = model_.append(std::move(account));
-    showAccount(row);
+    account.notes = "Added " + toAccountText(today);
+    const int index = model_.insert(std::move(account));
+    showAccount(model_.rowOfIndex(index));
 }
 
 void FrmMain::mnuAccountsRemove_Click() {
@@ -382,12 +389,12 @@ void FrmMain::mnuAccountsRemove_Click() {
     const int row = current.row();
     {
         const QSignalBlocker block(lstAccounts->selectionModel());
-        model_.removeAt(row);
+        model_.removeAt(model_.indexOfRow(row));
     }
     if (model_.size() > 0) {
         showAccount(std::min(row, model_.size() - 1));
     } else {
-        model_.setViewingRow(-1);
+        model_.setViewingIndex(-1);
         ClearDetailView();
     }
     file_.FileSaved = false;

@@ -233,6 +233,11 @@ bool fileExistsAt(const std::string& path) {
     return ::stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
 }
 
+bool pathTaken(const std::string& path) {
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0;
+}
+
 std::optional<FileStamp> currentStamp(const std::string& path) {
     std::string bytes;
     FileStamp stamp;

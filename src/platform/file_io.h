@@ -11,6 +11,7 @@
 // system has them.
 
 #include "core/error.h"
+#include "core/file_limits.h"
 
 #include <cstdint>
 #include <functional>
@@ -19,11 +20,6 @@
 #include <string_view>
 
 namespace lb {
-
-// Far above any account file (5,000 accounts with 500 characters in every
-// field come to 12.5 MB; a million small ones to about 60 MB), yet a
-// device that never ends is stopped long before memory runs out.
-inline constexpr std::uint64_t kMaxFileBytes = 256ULL << 20;
 
 // What a file on disk was when it was read or written: enough to tell that
 // another program has replaced or changed it since.
@@ -41,6 +37,10 @@ std::optional<Error> readWholeFile(const std::string& path, std::string& bytes,
 // True when something other than a folder is at path. A device or a pipe
 // counts: the reader then refuses it in its own words.
 bool fileExistsAt(const std::string& path);
+
+// True when anything at all is at path: a file, a folder, a device, a link
+// to nothing.
+bool pathTaken(const std::string& path);
 
 // What is at path now; nothing when no file is there or it cannot be read.
 std::optional<FileStamp> currentStamp(const std::string& path);

@@ -1,13 +1,21 @@
 #include "store/account_table_model.h"
 
-#include "core/account_order.h"
-#include "platform/ansi_text.h"
+#include "core/clock.h"
+#include "platform/account_text.h"
+#include "store/account_order.h"
+#include "store/account_search.h"
 
 #include <QFont>
+#include <algorithm>
 
 namespace lb {
 
-AccountTableModel::AccountTableModel(QObject* parent) : QAbstractTableModel(parent) {}
+AccountTableModel::AccountTableModel(QObject* parent)
+    : QAbstractTableModel(parent), collator_(listCollator()) {}
+
+AccountTableModel::~AccountTableModel() {
+    wipe();
+}
 
 int AccountTableModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : size();
@@ -17,19 +25,39 @@ int AccountTableModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : kFieldCount;
 }
 
-QString AccountTableModel::heading(int column) {
-    switch (column) {
-    case 0:
-        return QStringLiteral("Account Name");
-    case 1:
-        return QStringLiteral("User Name");
-    case 2:
-        return QStringLiteral("Password");
-    case 3:
-        return QStringLiteral("URL");
-    default:
-        return QStringLiteral("Notes");
+int AccountTableModel::size() const {
+    return static_cast<int>(isFiltered() ? shown_.size() : accounts_.size());
+}
+
+int AccountTableModel::indexOfRow(int row) const {
+    return isFiltered() ? shown_[static_cast<std::size_t>(row)] : row;
+}
+
+int AccountTableModel::rowOfIndex(int index) const {
+    if (index < 0 || index >= totalCount()) {
+        return -1;
     }
+    if (!isFiltered()) {
+        return index;
+    }
+    const auto at = std::lower_bound(shown_.begin(), shown_.end(), index);
+    return at != shown_.end() && *at == index ? static_cast<int>(at - shown_.begin()) : -1;
+}
+
+int AccountTableModel::indexOfId(const AccountId& id) const {
+    const auto at = std::find_if(accounts_.begin(), accounts_.end(),
+                                 [&id](const Account& a) { return a.id == id; });
+    return at == accounts_.end() ? -1 : static_cast<int>(at - accounts_.begin());
+}
+
+const Account& AccountTableModel::account(int row) const {
+    return accounts_[static_cast<std::size_t>(indexOfRow(row))];
+}
+
+QString AccountTableModel::heading(int column) {
+    return QString::fromLatin1(
+        kColumnHeadings[static_cast<std::size_t>(column)].data(),
+        static_cast<qsizetype>(kColumnHeadings[static_cast<std::size_t>(column)].size()));
 }
 
 QVariant AccountTableModel::data(const QModelIndex& index, int role) const {
@@ -40,10 +68,12 @@ QVariant AccountTableModel::data(const QModelIndex& index, int role) const {
     const auto field = static_cast<Field>(index.column());
     switch (role) {
     case Qt::DisplayRole:
-    case Qt::AccessibleTextRole:
-        return toQString(shownText(a, field, masked_));
+    case Qt::AccessibleTextRole: {
+        const QString text = toQString(a.field(field));
+        return field == Field::Password && masked_ ? MaskText(text) : text;
+    }
     case Qt::FontRole:
-        if (index.row() == viewingRow_) {
+        if (indexOfRow(index.row()) == viewingIndex_) {
             QFont bold;
             bold.setBold(true);
             return bold;
@@ -76,51 +106,132 @@ Qt::ItemFlags AccountTableModel::flags(const QModelIndex& index) const {
     return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
 }
 
-void AccountTableModel::replaceAll(std::vector<Account> accounts) {
+void AccountTableModel::replaceAll(std::vector<Account> accounts, std::vector<Removal> removals) {
     beginResetModel();
+    for (QString& text : searchTexts_) {
+        wipeText(text);
+    }
+    searchTexts_.clear();
     accounts_ = std::move(accounts);
-    viewingRow_ = -1;
+    giveUniqueIdentities(accounts_);
+    removals_ = std::move(removals);
+    viewingIndex_ = -1;
+    refilter(false);
     endResetModel();
     if (sorted_) {
         applySort();
     }
 }
 
-int AccountTableModel::append(Account account) {
-    const auto row = static_cast<int>(sorted_ ? sortedInsertPosition(accounts_, account,
-                                                                     static_cast<Field>(sortKey_),
-                                                                     masked_, ascending_)
-                                              : accounts_.size());
-    beginInsertRows({}, row, row);
-    accounts_.insert(accounts_.begin() + row, std::move(account));
-    if (viewingRow_ >= row) {
-        ++viewingRow_;
+int AccountTableModel::insert(Account account, int index) {
+    if (index < 0 || index > totalCount()) {
+        index = static_cast<int>(sorted_ ? sortedInsertPosition(accounts_, account,
+                                                                static_cast<Field>(sortKey_),
+                                                                masked_, ascending_, collator_)
+                                         : accounts_.size());
     }
-    endInsertRows();
-    return row;
+    forgetRemoval(account.id);
+    const bool shown = !isFiltered() || matchesAll(searchTextOf(account), words_);
+    const int row = isFiltered()
+                        ? static_cast<int>(std::lower_bound(shown_.begin(), shown_.end(), index) -
+                                           shown_.begin())
+                        : index;
+    if (shown) {
+        beginInsertRows({}, row, row);
+    }
+    accounts_.insert(accounts_.begin() + index, std::move(account));
+    if (!searchTexts_.empty()) {
+        searchTexts_.insert(searchTexts_.begin() + index, QString());
+    }
+    for (int& i : shown_) {
+        i += i >= index ? 1 : 0;
+    }
+    if (isFiltered() && shown) {
+        shown_.insert(shown_.begin() + row, index);
+    }
+    if (viewingIndex_ >= index) {
+        ++viewingIndex_;
+    }
+    if (shown) {
+        endInsertRows();
+    }
+    return index;
 }
 
-void AccountTableModel::removeAt(int row) {
-    if (row < 0 || row >= size()) {
-        return;
+Account AccountTableModel::removeAt(int index) {
+    const int row = rowOfIndex(index);
+    if (row >= 0) {
+        beginRemoveRows({}, row, row);
     }
-    beginRemoveRows({}, row, row);
-    accounts_.erase(accounts_.begin() + row);
-    if (viewingRow_ == row) {
-        viewingRow_ = -1;
-    } else if (viewingRow_ > row) {
-        --viewingRow_;
+    Account removed = std::move(accounts_[static_cast<std::size_t>(index)]);
+    accounts_.erase(accounts_.begin() + index);
+    if (!searchTexts_.empty()) {
+        wipeText(searchTexts_[static_cast<std::size_t>(index)]);
+        searchTexts_.erase(searchTexts_.begin() + index);
     }
-    endRemoveRows();
+    if (row >= 0 && isFiltered()) {
+        shown_.erase(shown_.begin() + row);
+    }
+    for (int& i : shown_) {
+        i -= i > index ? 1 : 0;
+    }
+    if (viewingIndex_ == index) {
+        viewingIndex_ = -1;
+    } else if (viewingIndex_ > index) {
+        --viewingIndex_;
+    }
+    removals_.push_back({removed.id, nowMs(), removed.modified});
+    if (row >= 0) {
+        endRemoveRows();
+    }
+    return removed;
 }
 
-void AccountTableModel::setField(int row, Field field, std::string value) {
-    if (row < 0 || row >= size()) {
-        return;
+void AccountTableModel::forgetRemoval(const AccountId& id) {
+    std::erase_if(removals_, [&id](const Removal& r) { return r.id == id; });
+}
+
+void AccountTableModel::setField(int index, Field field, std::string value) {
+    changeField(accounts_[static_cast<std::size_t>(index)], field, std::move(value), nowMs());
+    forgetSearchText(static_cast<std::size_t>(index));
+    if (const int row = rowOfIndex(index); row >= 0) {
+        const QModelIndex cell = this->index(row, static_cast<int>(field));
+        emit dataChanged(cell, cell, {Qt::DisplayRole});
     }
-    accounts_[static_cast<std::size_t>(row)].field(field) = std::move(value);
-    const QModelIndex cell = index(row, static_cast<int>(field));
-    emit dataChanged(cell, cell, {Qt::DisplayRole});
+}
+
+void AccountTableModel::setAccount(int index, Account account) {
+    accounts_[static_cast<std::size_t>(index)] = std::move(account);
+    forgetSearchText(static_cast<std::size_t>(index));
+    if (const int row = rowOfIndex(index); row >= 0) {
+        emit dataChanged(this->index(row, 0), this->index(row, kFieldCount - 1));
+    }
+}
+
+void AccountTableModel::markSaved() {
+    for (Account& a : accounts_) {
+        a.changedSinceSave = false;
+    }
+}
+
+void AccountTableModel::wipe() {
+    beginResetModel();
+    // Each account overwrites its texts as it goes; the search texts are copies.
+    accounts_.clear();
+    accounts_.shrink_to_fit();
+    removals_.clear();
+    for (QString& text : searchTexts_) {
+        wipeText(text);
+    }
+    searchTexts_.clear();
+    wipeText(findText_);
+    for (QString& word : words_) {
+        wipeText(word);
+    }
+    words_.clear();
+    shown_.clear();
+    viewingIndex_ = -1;
+    endResetModel();
 }
 
 void AccountTableModel::setMasked(bool masked) {
@@ -128,17 +239,17 @@ void AccountTableModel::setMasked(bool masked) {
         return;
     }
     masked_ = masked;
-    if (!accounts_.empty()) {
+    if (size() > 0) {
         emit dataChanged(index(0, 2), index(size() - 1, 2), {Qt::DisplayRole});
     }
 }
 
-void AccountTableModel::setViewingRow(int row) {
-    const int previous = viewingRow_;
-    viewingRow_ = (row >= 0 && row < size()) ? row : -1;
-    for (int r : {previous, viewingRow_}) {
+void AccountTableModel::setViewingIndex(int index) {
+    const int previous = viewingRow();
+    viewingIndex_ = (index >= 0 && index < totalCount()) ? index : -1;
+    for (int r : {previous, viewingRow()}) {
         if (r >= 0) {
-            emit dataChanged(index(r, 0), index(r, kFieldCount - 1), {Qt::FontRole});
+            emit dataChanged(this->index(r, 0), this->index(r, kFieldCount - 1), {Qt::FontRole});
         }
     }
 }
@@ -161,34 +272,122 @@ void AccountTableModel::columnClicked(int column) {
     applySort();
 }
 
+void AccountTableModel::restoreSort(bool sorted, int key, bool ascending) {
+    sorted_ = sorted;
+    sortKey_ = std::clamp(key, 0, kFieldCount - 1);
+    ascending_ = ascending;
+    emit headerDataChanged(Qt::Horizontal, 0, kFieldCount - 1);
+    if (sorted_) {
+        applySort();
+    }
+}
+
 void AccountTableModel::applySort() {
     if (accounts_.size() < 2) {
         return;
     }
     const std::vector<std::size_t> order =
-        sortedOrder(accounts_, static_cast<Field>(sortKey_), masked_, ascending_);
-    std::vector<int> newRowOf(order.size());
-    for (std::size_t newRow = 0; newRow < order.size(); ++newRow) {
-        newRowOf[order[newRow]] = static_cast<int>(newRow);
+        sortedOrder(accounts_, static_cast<Field>(sortKey_), masked_, ascending_, collator_);
+    std::vector<int> newIndexOf(order.size());
+    for (std::size_t newIndex = 0; newIndex < order.size(); ++newIndex) {
+        newIndexOf[order[newIndex]] = static_cast<int>(newIndex);
     }
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    const QModelIndexList from = persistentIndexList();
+    std::vector<int> indexOfPersistent;
+    indexOfPersistent.reserve(static_cast<std::size_t>(from.size()));
+    for (const QModelIndex& i : from) {
+        indexOfPersistent.push_back(indexOfRow(i.row()));
+    }
     std::vector<Account> sorted;
     sorted.reserve(accounts_.size());
-    for (std::size_t oldRow : order) {
-        sorted.push_back(std::move(accounts_[oldRow]));
+    for (std::size_t oldIndex : order) {
+        sorted.push_back(std::move(accounts_[oldIndex]));
     }
     accounts_ = std::move(sorted);
-    if (viewingRow_ >= 0) {
-        viewingRow_ = newRowOf[static_cast<std::size_t>(viewingRow_)];
+    if (!searchTexts_.empty()) {
+        std::vector<QString> texts(searchTexts_.size());
+        for (std::size_t newIndex = 0; newIndex < order.size(); ++newIndex) {
+            texts[newIndex] = std::move(searchTexts_[order[newIndex]]);
+        }
+        searchTexts_ = std::move(texts);
     }
-    const QModelIndexList from = persistentIndexList();
+    if (viewingIndex_ >= 0) {
+        viewingIndex_ = newIndexOf[static_cast<std::size_t>(viewingIndex_)];
+    }
+    if (isFiltered()) {
+        for (int& i : shown_) {
+            i = newIndexOf[static_cast<std::size_t>(i)];
+        }
+        std::sort(shown_.begin(), shown_.end());
+    }
     QModelIndexList to;
     to.reserve(from.size());
-    for (const QModelIndex& i : from) {
-        to << index(newRowOf[static_cast<std::size_t>(i.row())], i.column());
+    for (qsizetype k = 0; k < from.size(); ++k) {
+        const int newIndex =
+            newIndexOf[static_cast<std::size_t>(indexOfPersistent[static_cast<std::size_t>(k)])];
+        to << index(rowOfIndex(newIndex), from[k].column());
     }
     changePersistentIndexList(from, to);
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
+void AccountTableModel::setFindText(const QString& text) {
+    QStringList words = findWords(text);
+    findText_ = text;
+    if (words == words_) {
+        return;
+    }
+    // Each old word within a new one: what matches now matched before.
+    const bool narrowing =
+        !words_.isEmpty() && std::all_of(words_.begin(), words_.end(), [&words](const QString& w) {
+            return std::any_of(words.begin(), words.end(),
+                               [&w](const QString& n) { return n.contains(w); });
+        });
+    beginResetModel();
+    words_ = std::move(words);
+    refilter(narrowing);
+    endResetModel();
+}
+
+void AccountTableModel::refilter(bool narrowing) {
+    if (words_.isEmpty()) {
+        shown_.clear();
+        return;
+    }
+    std::vector<int> candidates;
+    if (narrowing) {
+        candidates.swap(shown_);
+    } else {
+        candidates.resize(accounts_.size());
+        for (std::size_t i = 0; i < accounts_.size(); ++i) {
+            candidates[i] = static_cast<int>(i);
+        }
+    }
+    shown_.clear();
+    for (const int i : candidates) {
+        if (matchesAll(searchText(static_cast<std::size_t>(i)), words_)) {
+            shown_.push_back(i);
+        }
+    }
+}
+
+const QString& AccountTableModel::searchText(std::size_t index) const {
+    if (searchTexts_.size() != accounts_.size()) {
+        searchTexts_.assign(accounts_.size(), QString());
+    }
+    QString& text = searchTexts_[index];
+    if (text.isNull()) {
+        text = searchTextOf(accounts_[index]);
+    }
+    return text;
+}
+
+void AccountTableModel::forgetSearchText(std::size_t index) {
+    if (index < searchTexts_.size()) {
+        wipeText(searchTexts_[index]);
+        searchTexts_[index] = QString();
+    }
 }
 
 void AccountTableModel::setIcons(const QIcon& account, const QIcon& sortUp, const QIcon& sortDown) {

@@ -1,5 +1,6 @@
 #include "store/copy_commands.h"
 
+#include "platform/account_text.h"
 #include "platform/clipboard.h"
 #include "platform/settings.h"
 #include "store/account_window.h"
@@ -27,8 +28,8 @@ void copyPassword(AccountWindow& w, const QString& password) {
     if (!putTextOnClipboard(password, ClipboardText::Secret)) {
         return;
     }
-    // One asterisk per character, masked view or not.
-    w.SetStatusText(copiedText(QString(password.size(), QLatin1Char('*'))));
+    // One asterisk per character as a person sees it, masked view or not.
+    w.SetStatusText(copiedText(MaskText(password)));
     if (settings::optionOn(settings::kCopyPasswordWarning, true)) {
         w.showClearPrompt();
     }

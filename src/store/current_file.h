@@ -13,7 +13,7 @@ namespace lb {
 
 struct CurrentFile {
     QString CurrentFileName;     // empty for a file never opened or saved under a name
-    SecretBytes CurrentPassword; // Windows-1252 bytes; empty until a new file's first save
+    SecretBytes CurrentPassword; // UTF-8 as typed; empty until a new file's first save
     bool FileSaved = true;
     // Numbers "New Account N" across the whole run; never reset, and wide
     // enough that it never wraps.
@@ -21,9 +21,17 @@ struct CurrentFile {
     // The kind Save writes: sealed for a new file, the kind it was read in
     // otherwise (an old text file is saved as a classic one).
     FileKind kind = FileKind::Sealed;
+    // What deriving a sealed file's key cost when it was read; nothing for a
+    // file that was never sealed. See sealCost.
+    std::optional<KdfCost> cost;
     // The file as it was last read or written here, to notice another
     // program's change before a save replaces it; nothing for a new file.
     std::optional<FileStamp> diskStamp;
 };
+
+// The cost to seal the open file with: this program's, or the file's own
+// where that is higher, so that a file made costlier elsewhere never becomes
+// cheaper here.
+KdfCost sealCost(const CurrentFile& file);
 
 } // namespace lb

@@ -34,9 +34,11 @@ void ExportAccounts(AccountWindow& w) {
     // The file holds every password in clear: it is written like an account
     // file, so a failed write leaves any earlier file as it was, and it is
     // readable by its owner only, whatever an earlier file allowed.
-    if (const auto failure =
-            writeFileSafely(pathBytes(chosen->path), exportBytes(w.table().accounts(), format),
-                            Permissions::OwnerOnly)) {
+    std::string bytes = exportBytes(w.table().accounts(), format);
+    const auto failure = writeFileSafely(pathBytes(chosen->path), bytes, Permissions::OwnerOnly);
+    // Every password stands in these bytes in clear; they must not stay in freed memory.
+    wipeText(bytes);
+    if (failure) {
         showUnexpectedError(w, *failure, "exporting");
     }
 }

@@ -1,7 +1,7 @@
 #include "store/file_steps.h"
 
 #include "core/messages.h"
-#include "platform/ansi_text.h"
+#include "platform/account_text.h"
 #include "platform/message_box.h"
 #include "platform/texts.h"
 #include "store/account_window.h"
@@ -9,13 +9,13 @@
 namespace lb {
 
 std::optional<SecretBytes> askMasterPassword(AccountWindow& w, bool confirm) {
-    const QString typed = w.askPassword(confirm);
+    QString typed = w.askPassword(confirm);
     if (typed.isEmpty()) {
         return std::nullopt;
     }
-    // frmPassword refuses characters outside Windows-1252 as they are typed,
-    // so a text that still cannot be converted never came from the person.
-    return toSecretAnsi(typed);
+    SecretBytes password = toSecretText(typed);
+    wipeText(typed);
+    return password;
 }
 
 void beginBusyWith(AccountWindow& w, const QString& status) {

@@ -19,7 +19,7 @@ namespace lb {
 class AccountWindow;
 
 // Asks with frmPassword (typed twice with confirm). Nothing when the person
-// cancels; otherwise the password's Windows-1252 bytes, in locked memory.
+// cancels; otherwise the password in UTF-8, in locked memory.
 std::optional<SecretBytes> askMasterPassword(AccountWindow& w, bool confirm);
 
 // Enters the busy state and paints the status text before the long work starts.

@@ -1,6 +1,7 @@
 #include "store/old_format_open.h"
 
 #include "core/account.h"
+#include "core/classic_file.h"
 #include "core/legacy_file.h"
 #include "platform/message_box.h"
 #include "platform/texts.h"
@@ -23,15 +24,14 @@ bool personAcceptsConversion(AccountWindow& w) {
     return ui::showMessage(w.window(), warning) == QMessageBox::Ok;
 }
 
-// Old files could hold the character of code 255; the current format turns it
-// into code 0. Said now, while the file on disk still has it, so the person
-// can decide before a save loses it.
+// Old files could hold the character of code 255, which the legacy format
+// that Save writes cannot keep. Said now, so the person knows where to save.
 void warnAboutCode255(AccountWindow& w) {
     ui::showInformation(
         w.window(), texts::kAppName,
         QStringLiteral("Some accounts in this file contain the character \u00ff (code 255), "
-                       "which the current file format cannot keep. If you save the file, each "
-                       "\u00ff will be saved as the character of code 0 instead."));
+                       "which the legacy format cannot keep. To keep it, choose Save As and the "
+                       "file type \"Lockerbook Files\", which keeps every character."));
 }
 
 } // namespace
@@ -42,7 +42,7 @@ bool ReadLegacyFile(AccountWindow& w, const QString& path, std::string_view file
         return false;
     }
     DecodeResult result = decodeLegacyFile(fileBytes, password.view());
-    const bool lossy = !unstorableFields(result.accounts).empty();
+    const bool lossy = !classicRefusals(result.accounts).empty();
     if (!takeDecodedFile(w, path, std::move(password), FileKind::Legacy, std::move(stamp),
                          std::move(result))) {
         return false;

@@ -15,7 +15,7 @@ bool takeDecodedFile(AccountWindow& w, const QString& path, SecretBytes password
         return false;
     }
     w.ClearDetailView();
-    w.table().replaceAll(std::move(result.accounts));
+    w.table().replaceAll(std::move(result.accounts), std::move(result.removals));
     if (w.table().size() > 0) {
         w.showAccount(0);
     }
@@ -23,6 +23,7 @@ bool takeDecodedFile(AccountWindow& w, const QString& path, SecretBytes password
     file.CurrentPassword = std::move(password);
     file.CurrentFileName = path;
     file.kind = kind == FileKind::Sealed ? FileKind::Sealed : FileKind::Classic;
+    file.cost = kind == FileKind::Sealed ? std::optional<KdfCost>(result.cost) : std::nullopt;
     file.diskStamp = std::move(stamp);
     file.FileSaved = true;
     return true;

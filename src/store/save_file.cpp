@@ -1,6 +1,8 @@
 #include "store/save_file.h"
 
 #include "core/account_file.h"
+#include "core/classic_file.h"
+#include "core/messages.h"
 #include "core/program_errors.h"
 #include "platform/file_dialog.h"
 #include "platform/file_io.h"
@@ -59,6 +61,31 @@ QMessageBox::StandardButton askAboutChangedFile(AccountWindow& w, const QString&
     return ui::showMessage(w.window(), question);
 }
 
+void refuse(AccountWindow& w, const std::string& text) {
+    ui::showMessage(w.window(),
+                    ui::Message{texts::kAppName, texts::qtext(text), QMessageBox::Warning,
+                                QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Ok});
+}
+
+// The legacy format holds Western text only: a table it cannot keep is
+// refused whole, naming what to change, before anything is asked or written.
+bool classicKeepsTable(AccountWindow& w) {
+    const std::vector<Account>& accounts = w.table().accounts();
+    const auto refusals = classicRefusals(accounts);
+    if (!refusals.empty()) {
+        refuse(w, classicRefusalText(refusals, accounts));
+    }
+    return refusals.empty();
+}
+
+bool classicKeepsPassword(AccountWindow& w, const SecretBytes& password) {
+    const auto c = classicUnkeepable(password.view());
+    if (c) {
+        refuse(w, classicPasswordRefusalText(*c));
+    }
+    return !c;
+}
+
 } // namespace
 
 bool SaveFile(AccountWindow& w) {
@@ -113,6 +140,9 @@ bool WriteAccountFile(AccountWindow& w, const QString& path, FileKind kind) {
             }
         }
     }
+    if (kind == FileKind::Classic && !classicKeepsTable(w)) {
+        return false;
+    }
     if (file.CurrentPassword.empty()) {
         auto password = askMasterPassword(w, true);
         if (!password) {
@@ -121,20 +151,27 @@ bool WriteAccountFile(AccountWindow& w, const QString& path, FileKind kind) {
         }
         file.CurrentPassword = std::move(*password);
     }
+    if (kind == FileKind::Classic && !classicKeepsPassword(w, file.CurrentPassword)) {
+        return false;
+    }
     beginBusyWith(w, QStringLiteral("Saving '%1'...").arg(path));
-    const std::vector<Account>& accounts = w.table().accounts();
+    const AccountTableModel& table = w.table();
+    const KdfCost cost = sealCost(file);
     std::string bytes;
     FileStamp stamp;
     std::optional<Error> error;
     try {
         bytes = whilePainting([&] {
-            return encodeAccountFile(kind, accounts, file.CurrentPassword.view(), randomSource());
+            return encodeAccountFile(kind, table.accounts(), table.removals(),
+                                     file.CurrentPassword.view(), randomSource(), cost);
         });
         error = writeFileSafely(pathBytes(path), bytes, Permissions::Kept, &stamp);
     } catch (const std::bad_alloc&) {
         error = systemError(ENOMEM);
     } catch (const std::length_error&) {
         error = programError(ProgramError::TableTooLarge);
+    } catch (const std::invalid_argument&) {
+        error = programError(ProgramError::IdentityTwice);
     }
     if (error) {
         showUnexpectedError(w, *error, "saving the file");
@@ -143,8 +180,12 @@ bool WriteAccountFile(AccountWindow& w, const QString& path, FileKind kind) {
     }
     const std::uint64_t size = stamp.size;
     file.kind = kind;
+    if (kind == FileKind::Sealed) {
+        file.cost = cost;
+    }
     file.diskStamp = std::move(stamp);
     file.FileSaved = true;
+    w.table().markSaved();
     w.EndBusy();
     w.SetStatusText(QStringLiteral("Saved (%1 bytes)").arg(size));
     return true;

@@ -57,7 +57,7 @@ for target in (fifo, b"/dev/zero"):
               "dump of %r: %r" % (target, r.stderr))
     except subprocess.TimeoutExpired:
         check(False, "dump of %r hung" % target)
-r = run(["create", fifo], b"pw\n{\"accounts\":[]}", timeout=10)
+r = run(["create", "--force", fifo], b"pw\n{\"accounts\":[]}", timeout=10)
 check(r.returncode == 5 and os.path.exists(fifo) and not os.path.isfile(fifo),
       "create over a pipe: %r" % r.stderr)
 

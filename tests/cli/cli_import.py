@@ -46,6 +46,14 @@ def acct(name, user, password, url="", notes=""):
     return {"name": name, "user": user, "password": password, "url": url, "notes": notes}
 
 
+FIELDS = ("name", "user", "password", "url", "notes")
+
+
+def texts(dump):
+    """The five texts of each account of a dump, without identities and times."""
+    return [{k: a[k] for k in FIELDS} for a in json.loads(dump)["accounts"]] if dump else None
+
+
 FIREFOX = ('"url","username","password","httpRealm","formActionOrigin","guid","timeCreated",'
            '"timeLastUsed","timePasswordChanged"\r\n')
 BITWARDEN = ("folder,favorite,type,name,notes,fields,reprompt,login_uri,login_username,"
@@ -90,7 +98,7 @@ for source, content, want, said in IMPORTS:
             check(r.returncode == 1 and dump is None and said.encode() in r.stderr,
                   "%s refuses %r: %r" % (kind, content, r.stderr))
             continue
-        got = json.loads(dump)["accounts"] if dump else None
+        got = texts(dump)
         check(got == want, "%s: %r (%r)" % (kind, got, r.stderr))
         check(r.returncode == 0 and r.stderr.decode() == said and r.stdout == b"",
               "%s says %r %r" % (kind, r.stderr, r.stdout))
@@ -98,18 +106,37 @@ for source, content, want, said in IMPORTS:
 # Unknown columns are listed once, whatever the number of rows, and the rest is imported.
 r, dump = import_export("chrome", "name,url,extra,username,password,extra,other\n"
                         "A,u,x,b,c,y,z\nD,u,x,e,f,y,z\n")
-check(dump is not None and len(json.loads(dump)["accounts"]) == 2, "unknown columns: %r" % dump)
+check(dump is not None and len(texts(dump)) == 2, "unknown columns: %r" % dump)
 check(r.stderr.decode().splitlines()[0] == 'Not imported, as a Chrome export has no such '
       'columns: "extra", "other".', "unknown columns listed once: %r" % r.stderr)
+
+# Moving in from KeePassXC: text in any script comes over exactly, with its times.
+WORLD = (KEEPASSXC +
+         '"Root/Mail","\u042f\u043d\u0434\u0435\u043a\u0441 \u041f\u043e\u0447\u0442\u0430","ivan","\u043f\u0430\u0440\u043e\u043b\u044c","https://mail.yandex.ru","","","0",'
+         '"2024-05-06T07:08:09Z","2020-01-02T03:04:05Z"\n'
+         '"Root","\u652f\u4ed8\u5b9d Alipay","\u674e\u5c0f\u9f99","\u5bc6\u7801","","","","0","",""\n'
+         '"Root/Games","\U0001F3AE Steam","gamer","p\u00e4ss","","","","0","x","y"\n')
+r, dump = import_export("keepassxc", WORLD, legacy=False)
+check(r.returncode == 0 and texts(dump) == [
+    acct("\u042f\u043d\u0434\u0435\u043a\u0441 \u041f\u043e\u0447\u0442\u0430", "ivan", "\u043f\u0430\u0440\u043e\u043b\u044c", "https://mail.yandex.ru",
+         "Group: Root/Mail"),
+    acct("\u652f\u4ed8\u5b9d Alipay", "\u674e\u5c0f\u9f99", "\u5bc6\u7801", "", "Group: Root"),
+    acct("\U0001F3AE Steam", "gamer", "p\u00e4ss", "", "Group: Root/Games")],
+    "text in any script: %r %r" % (texts(dump), r.stderr))
+first = json.loads(dump)["accounts"][0] if dump else {}
+check(first.get("created") == "2020-01-02T03:04:05.000Z" and
+      first.get("modified") == "2024-05-06T07:08:09.000Z", "KeePassXC's times kept: %r" % first)
+r, dump = import_export("firefox", FIREFOX + '"https://a.example","u","p","","","{1}",'
+                        '"1577934245000","2","1715000000000"\n', legacy=False)
+first = json.loads(dump)["accounts"][0] if dump else {}
+check(first.get("created") == "2020-01-02T03:04:05.000Z" and
+      first.get("modified") == "2024-05-06T12:53:20.000Z", "Firefox's times kept: %r" % first)
 
 # What cannot be imported as it stands refuses the whole import before the
 # password is asked for, names every place, and writes nothing.
 REFUSALS = [
-    ("chrome", "name,url,username,password\nA,u,\u4e2d,p\nB,u,v,\u00ff\nC,\"two\nlines\",v,w\n"
-     .encode() + b"D,u,\xff\xfe,p\n" + "E,u,v,\U0001F600\n".encode(),
-     ['line 2, "username": holds U+4E2D, which Windows-1252 lacks',
-      'line 3, "password": holds the character \u00ff (code 255), which an account file cannot',
-      'line 6, "username": is not valid UTF-8', 'line 7, "password": holds U+1F600']),
+    ("chrome", "name,url,username,password\nB,u,v,w\nC,\"two\nlines\",v,w\n".encode() +
+     b"D,u,\xff\xfe,p\n", ['line 5, "username": is not valid UTF-8']),
     ("firefox", FIREFOX + '"https://a.example","u","p"\n', ["line 2: 3 values where the header"]),
     ("chrome", "name,url,username,password\nA,u,\"open,p\nB,u,v,w\n",
      ["the quoted value that starts on line 2 is never closed"]),
@@ -122,12 +149,21 @@ REFUSALS = [
     ("yahoo", "", ["SOURCE is chrome"]),
 ]
 os.remove(new)
-for source, content, said in REFUSALS:
-    write_export(content)
-    r = run(["import", new, source, export], b"")
-    err = r.stderr.decode("utf-8", "replace")
-    check(r.returncode == 1 and not os.path.exists(new) and all(s in err for s in said),
-          "refusal of %r: %d %r" % (content, r.returncode, err))
+# The legacy format holds Western text only: what it cannot keep is named.
+LEGACY_REFUSALS = [
+    ("chrome", "name,url,username,password\nA,u,\u4e2d,p\nB,u,v,\u00ff\n"
+     .encode() + "E,u,v,\U0001F600\n".encode(),
+     ['line 2, "username": holds U+4E2D \'\u4e2d\', which the legacy format cannot keep',
+      'line 3, "password": holds U+00FF \'\u00ff\', which the legacy format cannot keep',
+      'line 4, "password": holds U+1F600']),
+]
+for legacy, rows in (([], REFUSALS), (["--legacy"], LEGACY_REFUSALS)):
+    for source, content, said in rows:
+        write_export(content)
+        r = run(["import"] + legacy + [new, source, export], b"")
+        err = r.stderr.decode("utf-8", "replace")
+        check(r.returncode == 1 and not os.path.exists(new) and all(s in err for s in said),
+              "refusal of %r: %d %r" % (content, r.returncode, err))
 
 # The export file is read as account files are: a device is refused at once.
 r = run(["import", new, "auto", "/dev/zero"])
@@ -146,12 +182,23 @@ own = os.path.join(work, "own.csv")
 run(["export", source, "4", own])
 with open(own, "rb") as f:
     own_bytes = f.read()
-want = run(["dump", source]).stdout
+want = texts(run(["dump", source]).stdout)
 for kind, legacy in (("lockerbook", True), ("auto", True), ("lockerbook", False)):
     r, dump = import_export(kind, own_bytes, legacy)
-    check(dump == want, "round trip through %s: %r %r" % (kind, dump, r.stderr))
+    check(texts(dump) == want, "round trip through %s: %r %r" % (kind, dump, r.stderr))
 with open(new, "rb") as f:
     check(f.read().startswith(b"\x89LBK"), "an import is sealed unless --legacy")
+
+# Text beyond Windows-1252 exports as UTF-8 after a byte-order mark and comes back the same.
+world = accounts + [acct("\u042f\u043d\u0434\u0435\u043a\u0441", "\u674e", "\U0001F3AE", "\u05e9\u05dc\u05d5\u05dd", "e\u0301")]
+os.remove(source)
+run(["create", source], b"pw\n" + json.dumps({"accounts": world}).encode())
+run(["export", source, "4", own])
+with open(own, "rb") as f:
+    own_bytes = f.read()
+check(own_bytes.startswith(b"\xef\xbb\xbf"), "a UTF-8 export starts with its mark")
+r, dump = import_export("lockerbook", own_bytes, False)
+check(texts(dump) == world, "round trip of any text: %r %r" % (texts(dump), r.stderr))
 
 for f in failures:
     print("FAIL:", f)

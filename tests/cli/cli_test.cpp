@@ -5,6 +5,7 @@
 #include "cli_runner.h"
 #include "core/account_file.h"
 #include "core/account_json.h"
+#include "core/classic_file.h"
 #include "disk.h"
 
 #include <filesystem>
@@ -21,27 +22,77 @@ protected:
     TempFolder folder;
 };
 
-TEST_F(Cli, CreateThenDumpGivesBackTheSameAccountsOfEveryKindAndSize) {
+// Accounts as a script would give them, with identities and times of their own.
+std::vector<Account> dated(std::vector<Account> accounts) {
+    for (std::size_t i = 0; i < accounts.size(); ++i) {
+        accounts[i].id = newAccountId();
+        accounts[i].created = 1'700'000'000'000 + static_cast<Timestamp>(i);
+        accounts[i].modified = accounts[i].created + 1;
+    }
+    return accounts;
+}
+
+TEST_F(Cli, CreateThenDumpGivesBackTheSameAccountsInEveryScriptAndSize) {
     std::vector<Account> many(5000);
     for (std::size_t i = 0; i < many.size(); ++i) {
-        many[i] = {"Account " + std::to_string(i), "user", "pw\xE9" + std::to_string(i * 7919),
+        many[i] = {"Account " + std::to_string(i),
+                   "\u043f\u043e\u043b\u044c\u0437\u043e\u0432\u0430\u0442\u0435\u043b\u044c",
+                   "pw\u00e9" + std::to_string(i * 7919),
                    "https://example.org/" + std::to_string(i),
                    std::string(500, static_cast<char>('a' + i % 26))};
     }
-    for (const auto& accounts : {sampleAccounts(), many, std::vector<Account>{}}) {
-        const std::string json = accountsToJson(accounts);
-        ASSERT_EQ(run({"create", folder / "a.lockbk"}, "pa\xC3\x9F\n" + json).status, 0);
-        // Sealed, under the Windows-1252 bytes of the password.
-        const std::string file = readBytes(folder / "a.lockbk");
+    std::vector<Account> world = sampleAccounts();
+    world.push_back({"\u042f\u043d\u0434\u0435\u043a\u0441 \u041f\u043e\u0447\u0442\u0430",
+                     "\u674e\u5c0f\u9f99", "\u00ff\u0142\u00f3d\u017a", "\u05e9\u05dc\u05d5\u05dd",
+                     "\U0001F3AE e\u0301"});
+    int n = 0;
+    for (const auto& accounts : {dated(world), dated(many), std::vector<Account>{}}) {
+        const std::string json = accountsToJson(accounts, {});
+        const std::string path = folder / ("a" + std::to_string(++n) + ".lockbk");
+        ASSERT_EQ(run({"create", path}, "\u043f\u0430\u0440\u043e\u043b\u044c\n" + json).status, 0);
+        const std::string file = readBytes(path);
         EXPECT_EQ(fileKindOf(file), FileKind::Sealed);
-        EXPECT_EQ(decodeAccountFile(file, "pa\xDF").accounts, accounts);
-        const CliRun dump = run({"dump", folder / "a.lockbk"}, "pa\xC3\x9F\r\n");
+        EXPECT_EQ(decodeAccountFile(file, "\u043f\u0430\u0440\u043e\u043b\u044c").accounts,
+                  accounts);
+        const CliRun dump = run({"dump", path}, "\u043f\u0430\u0440\u043e\u043b\u044c\r\n");
         EXPECT_EQ(dump.status, 0);
-        EXPECT_EQ(dump.out, json);
+        EXPECT_TRUE(dump.out == json) << dump.out.substr(0, 300);
         EXPECT_EQ(dump.err, "");
     }
     writeBytes(folder / "old.lockbk", legacyFile(sampleAccounts(), "pw"));
-    EXPECT_EQ(run({"dump", folder / "old.lockbk"}, "pw\n").out, accountsToJson(sampleAccounts()));
+    std::string error;
+    const auto old = accountsFromJson(run({"dump", folder / "old.lockbk"}, "pw\n").out, 1, error);
+    ASSERT_TRUE(old);
+    EXPECT_EQ(old->accounts, sampleAccounts());
+}
+
+TEST_F(Cli, AnExistingFileIsReplacedOnlyWithForceAndKeepsItsRemovals) {
+    const std::vector<Account> accounts = dated(sampleAccounts());
+    const std::string json = accountsToJson(accounts, {});
+    for (const char* existing : {"existing.lockbk", "notes.txt"}) {
+        writeBytes(folder / existing, "keep me");
+        for (const std::vector<std::string>& command :
+             {std::vector<std::string>{"create", folder / existing},
+              std::vector<std::string>{"import", folder / existing, "auto", folder / "none.csv"}}) {
+            const CliRun r = run(command, "pw\n" + json);
+            EXPECT_EQ(r.status, 1);
+            EXPECT_NE(r.err.find("--force"), std::string::npos) << r.err;
+            EXPECT_EQ(readBytes(folder / existing), "keep me");
+        }
+    }
+    ASSERT_EQ(run({"create", folder / "f.lockbk"}, "pw\n" + json).status, 0);
+    // A script leaves out the first account and changes the second.
+    std::vector<Account> edited(accounts.begin() + 1, accounts.end());
+    edited[0].notes = "changed by a script";
+    ASSERT_EQ(
+        run({"create", "--force", folder / "f.lockbk"}, "pw\n" + accountsToJson(edited, {})).status,
+        0);
+    const DecodeResult r = decodeAccountFile(readBytes(folder / "f.lockbk"), "pw");
+    ASSERT_EQ(r.removals.size(), 1u);
+    EXPECT_EQ(r.removals[0].id, accounts[0].id);
+    EXPECT_EQ(r.removals[0].version, accounts[0].modified);
+    EXPECT_GT(r.accounts[0].modified, accounts[1].modified);
+    EXPECT_EQ(r.accounts[0].history, std::vector<Timestamp>{accounts[1].modified});
 }
 
 TEST_F(Cli, UsageErrorsExitWith1AndWriteNothing) {
@@ -57,11 +108,16 @@ TEST_F(Cli, UsageErrorsExitWith1AndWriteNothing) {
         {{"create", "x"}, "pw\n{\"accounts\":[}", "not valid"},
         {{"create", "x"}, "\n{\"accounts\":[]}", "master password"},
         {{"create", "x"}, "", "master password"},
-        {{"create", "x"}, "\xE4\xB8\xAD\n{\"accounts\":[]}", "cannot store"},
-        {{"create", "x"}, "pw\n{\"accounts\":[{\"name\":\"\xE4\xB8\xAD\"}]}", "cannot store"},
-        {{"create", "x"},
+        {{"create", "x"}, "\xE4\xB8\n{\"accounts\":[]}", "not valid UTF-8"},
+        {{"create", "--legacy", "x"},
+         "\xE4\xB8\xAD\n{\"accounts\":[]}",
+         "The master password holds U+4E2D '\xE4\xB8\xAD'"},
+        {{"create", "--legacy", "x"},
+         "pw\n{\"accounts\":[{\"name\":\"\xE4\xB8\xAD\"}]}",
+         "account 1 \"\xE4\xB8\xAD\", name: U+4E2D"},
+        {{"create", "--legacy", "x"},
          "pw\n{\"accounts\":[{},{\"notes\":\"\xC3\xBF\"}]}",
-         "Account 2 (\"\"), \"notes\": the character \xC3\xBF (code 255)"},
+         "account 2 \"\", notes: U+00FF '\xC3\xBF'"},
     };
     for (const auto& row : rows) {
         const CliRun r = run(row.arguments, row.input);

@@ -17,7 +17,7 @@ using test::LegacyFileText;
 std::vector<Account> sampleTable() {
     return {{"Mail", "jane", "hunter2", "https://mail.example.org", "first"},
             {"", "", "", "", ""},
-            {"Caf\xE9", "\x80uro", "p\xE4ss", "ftp://x", std::string(254, 'n')}};
+            {"Caf\u00e9", "\u20acuro", "p\u00e4ss", "ftp://x", std::string(254, 'n')}};
 }
 
 TEST(LegacyDecipher, SubtractsTheAverageCodeHalvesToEvenAndWrapsOnceBelowZero) {

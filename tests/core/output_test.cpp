@@ -22,7 +22,12 @@ const std::vector<Account> kOrdinary = {
 };
 const std::vector<Account> kAwkward = {
     {"A&B <Bank>", "\"quoted\"", "it's", "a,b", "line1\r\nline2"},
-    {"tab\there", "a\rb", "c\nd", "z", "\x80uro"},
+    {"tab\there", "a\rb", "c\nd", "z", "\u20acuro"},
+};
+// Text beyond Windows-1252 makes the whole file UTF-8.
+const std::vector<Account> kWorld = {
+    {"\u042f\u043d\u0434\u0435\u043a\u0441", "\u674e", "p\u00e4ss", "", "\U0001F3AE"},
+    {"Caf\u00e9", "", "", "", ""},
 };
 
 TEST(ExportBytes, HtmlIsATableWithEscapedCellsAndSpacesForEmptyOnes) {
@@ -42,6 +47,24 @@ TEST(ExportBytes, HtmlIsATableWithEscapedCellsAndSpacesForEmptyOnes) {
     EXPECT_NE(empty.find(htmlRow({"Shop", "&nbsp;", "&nbsp;", "&nbsp;", "&nbsp;"})),
               std::string::npos);
     EXPECT_EQ(HtmlCell("&nbsp;"), "&amp;nbsp;");
+}
+
+TEST(ExportBytes, TextBeyondTheCodePageMakesUtf8SaidInTheHeadOrByAByteOrderMark) {
+    const std::string html = exportBytes(kWorld, ExportFormat::Html);
+    EXPECT_NE(html.find("CONTENT='text/html; charset=utf-8'"), std::string::npos);
+    EXPECT_NE(html.find("<TD>\u042f\u043d\u0434\u0435\u043a\u0441</TD>"), std::string::npos);
+    EXPECT_NE(html.find("<TD>Caf\u00e9</TD>"), std::string::npos) << "UTF-8 throughout";
+    EXPECT_EQ(exportBytes(kWorld, ExportFormat::Csv),
+              "\xEF\xBB\xBF\u042f\u043d\u0434\u0435\u043a\u0441,\u674e,p\u00e4ss,,\U0001F3AE\r\n"
+              "Caf\u00e9,,,,\r\n");
+    // Columns are as wide as their characters, not their bytes.
+    const std::string text = exportBytes(kWorld, ExportFormat::FormattedText);
+    EXPECT_EQ(text.substr(3, text.find("\r\n") - 3),
+              "Account Name  User Name  Password  URL  Notes  ");
+    EXPECT_NE(
+        text.find(
+            "\r\n\u042f\u043d\u0434\u0435\u043a\u0441        \u674e          p\u00e4ss      "),
+        std::string::npos);
 }
 
 TEST(ExportBytes, SeparatedFormatsQuoteOnlyWhatWouldSplitTheLine) {
@@ -70,22 +93,28 @@ TEST(ExportBytes, SeparatedFormatsQuoteOnlyWhatWouldSplitTheLine) {
     }
 }
 
+std::string stars(std::string_view password) {
+    return std::string(password.size(), '*');
+}
+
 TEST(PrintLayout, TitleHeadingAndOneLinePerAccountMaskedAsTheListShows) {
     const std::vector<Account> accounts = {
         {"Bank", "jsmith", "averylongpassword", "http://bank", "PIN"},
         {"Mail", "john", "pw", "", "work"}};
     for (bool masked : {false, true}) {
-        const std::vector<PrintLine> lines = printLayout(accounts, masked);
+        const std::vector<PrintLine> lines =
+            printLayout(accounts, masked ? PasswordMask(stars) : PasswordMask());
         ASSERT_EQ(lines.size(), 5u);
         EXPECT_EQ(lines[0].text.rfind("Lockerbook ", 0), 0u);
         EXPECT_TRUE(lines[0].bold && lines[1].bold && lines[2].bold);
         EXPECT_EQ(lines[1].text, "");
         EXPECT_EQ(lines[2].text,
                   "Account Name  User Name  Password           URL          Notes  ");
-        EXPECT_EQ(lines[3], (PrintLine{std::string("Bank          jsmith     ") +
-                                           (masked ? "*****************" : "averylongpassword") +
-                                           "  http://bank  PIN    ",
-                                       false}));
+        EXPECT_EQ(lines[3].text, std::string("Bank          jsmith     ") +
+                                     (masked ? "*****************" : "averylongpassword") +
+                                     "  http://bank  PIN    ");
+        EXPECT_FALSE(lines[3].bold);
+        EXPECT_EQ(lines[3].cells[2], masked ? "*****************" : "averylongpassword");
         EXPECT_EQ(lines[4].text, std::string("Mail          john       ") + (masked ? "**" : "pw") +
                                      "                              work   ");
     }
@@ -94,7 +123,7 @@ TEST(PrintLayout, TitleHeadingAndOneLinePerAccountMaskedAsTheListShows) {
 TEST(PrintLayout, ValuesWithLineBreaksContinueInTheirOwnColumns) {
     const std::vector<Account> accounts = {{"first\rsecond", "u", "", "", "a\r\nb\r\nc"},
                                            {"Mail", "an", "pw", "u", "x"}};
-    const std::vector<PrintLine> lines = printLayout(accounts, false);
+    const std::vector<PrintLine> lines = printLayout(accounts, {});
     ASSERT_EQ(lines.size(), 3u + 3u + 1u);
     // Widths: name 12 (first\rsecond), user 9, password 8, URL 3, notes 7.
     EXPECT_EQ(lines[3].text, "first" + std::string(9, ' ') + "u" + std::string(10, ' ') +

@@ -4,10 +4,12 @@
 
 #include "account_files.h"
 #include "core/account_file.h"
-#include "core/account_records.h"
 #include "core/program_errors.h"
 #include "core/sealed_file.h"
+#include "core/sealed_records.h"
+#include "disk.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <sodium.h>
 
@@ -16,64 +18,174 @@ namespace {
 
 using test::kCheapKdf;
 
-std::vector<Account> everyByte() {
-    std::string all;
-    for (int c = 0; c < 255; ++c) {
-        all += static_cast<char>(c);
+// Texts of every script and form the version 2 records must keep byte for byte.
+std::vector<Account> everyScript() {
+    std::vector<Account> accounts = {
+        {"Яндекс Почта", "李小龙", "Пароль-Ω", "https://mail.yandex.ru", "Zürich ÿ"},
+        {"支付宝 Alipay", "użytkownik łódź", "パスワード", "https://العربية.example", "שלום"},
+        {"🎮 Steam", "e\u0301e\u0301 combining", std::string("nul\0inside", 10), "",
+         "👨‍👩‍👧"},
+        {"", "", "", "", std::string(70000, 'n')},
+    };
+    accounts[1].history = {11, 22, 33};
+    for (std::size_t i = 0; i < accounts.size(); ++i) {
+        accounts[i].id = newAccountId();
+        accounts[i].created = 1'700'000'000'000 + static_cast<Timestamp>(i);
+        accounts[i].modified = 1'800'000'000'000 + static_cast<Timestamp>(i);
     }
-    return {{all, "", all, "x", all}, {"", all, "", all, std::string(70000, 'n')}};
+    return accounts;
 }
 
-std::uint32_t le32(const std::string& b, std::size_t at) {
-    return static_cast<unsigned char>(b[at]) | static_cast<unsigned char>(b[at + 1]) << 8 |
-           static_cast<unsigned char>(b[at + 2]) << 16 |
-           static_cast<std::uint32_t>(static_cast<unsigned char>(b[at + 3])) << 24;
+std::uint64_t le(const std::string& b, std::size_t at, std::size_t count) {
+    std::uint64_t v = 0;
+    for (std::size_t i = count; i-- > 0;) {
+        v = v << 8 | static_cast<unsigned char>(b[at + i]);
+    }
+    return v;
 }
 
 // The steps of docs/sealed-file-format.md, with libsodium and nothing of the program's.
-std::vector<Account> readAsTheDocumentSays(const std::string& file, const std::string& password) {
+AccountTable readAsTheDocumentSays(const std::string& file, const std::string& password) {
     const auto* u = reinterpret_cast<const unsigned char*>(file.data());
     EXPECT_EQ(file.substr(0, 8), "\x89LBK\r\n\x1A\n");
-    EXPECT_EQ(u[8] | u[9] << 8, 1);
+    EXPECT_EQ(le(file, 8, 2), 2u);
     EXPECT_EQ(u[10], crypto_pwhash_ALG_ARGON2ID13);
     unsigned char digest[16];
     crypto_generichash(digest, 16, u, 76, nullptr, 0);
     EXPECT_EQ(std::string(reinterpret_cast<char*>(digest), 16), file.substr(76, 16));
     unsigned char master[32], encryption[32], check[32];
-    EXPECT_EQ(crypto_pwhash(master, 32, password.data(), password.size(), u + 20, le32(file, 12),
-                            std::size_t{le32(file, 16)} * 1024, crypto_pwhash_ALG_ARGON2ID13),
+    EXPECT_EQ(crypto_pwhash(master, 32, password.data(), password.size(), u + 20, le(file, 12, 4),
+                            le(file, 16, 4) * 1024, crypto_pwhash_ALG_ARGON2ID13),
               0);
     crypto_kdf_derive_from_key(encryption, 32, 1, "LBsealed", master);
     crypto_kdf_derive_from_key(check, 32, 2, "LBsealed", master);
     crypto_generichash(digest, 16, u, 60, check, 32);
     EXPECT_EQ(std::string(reinterpret_cast<char*>(digest), 16), file.substr(60, 16));
-    std::string records(file.size() - 92 - 16, '\0');
+    std::string r(file.size() - 92 - 16, '\0');
     unsigned long long length = 0;
-    EXPECT_EQ(crypto_aead_xchacha20poly1305_ietf_decrypt(
-                  reinterpret_cast<unsigned char*>(records.data()), &length, nullptr, u + 92,
-                  file.size() - 92, u, 92, u + 36, encryption),
+    EXPECT_EQ(crypto_aead_xchacha20poly1305_ietf_decrypt(reinterpret_cast<unsigned char*>(r.data()),
+                                                         &length, nullptr, u + 92, file.size() - 92,
+                                                         u, 92, u + 36, encryption),
               0);
-    return decodeRecords(records, 0).accounts; // the classic records, nothing moved
+    AccountTable table;
+    EXPECT_EQ(r.substr(0, 4), "LBa2");
+    std::size_t at = 12;
+    table.accounts.resize(le(r, 4, 4));
+    for (Account& a : table.accounts) {
+        std::copy_n(r.begin() + static_cast<std::ptrdiff_t>(at), 16, a.id.begin());
+        a.created = static_cast<Timestamp>(le(r, at + 16, 8));
+        a.modified = static_cast<Timestamp>(le(r, at + 24, 8));
+        a.history.resize(static_cast<unsigned char>(r[at + 32]));
+        at += 33;
+        for (Timestamp& t : a.history) {
+            t = static_cast<Timestamp>(le(r, at, 8));
+            at += 8;
+        }
+        for (int f = 0; f < kFieldCount; ++f) {
+            const auto n = static_cast<std::size_t>(le(r, at, 4));
+            a.field(static_cast<Field>(f)) = r.substr(at + 4, n);
+            at += 4 + n;
+        }
+    }
+    table.removals.resize(le(r, 8, 4));
+    for (Removal& x : table.removals) {
+        std::copy_n(r.begin() + static_cast<std::ptrdiff_t>(at), 16, x.id.begin());
+        x.removed = static_cast<Timestamp>(le(r, at + 16, 8));
+        x.version = static_cast<Timestamp>(le(r, at + 24, 8));
+        at += 32;
+    }
+    EXPECT_EQ(at, r.size());
+    return table;
 }
 
-TEST(SealedFile, ReadsBackEveryByteAndFollowsItsDocumentedLayout) {
-    const std::string file = encodeSealedFile(everyByte(), "pa\xDF", kCheapKdf);
+void expectSameVersions(const std::vector<Account>& read, const std::vector<Account>& written) {
+    ASSERT_EQ(read, written);
+    for (std::size_t i = 0; i < read.size(); ++i) {
+        EXPECT_EQ(read[i].id, written[i].id);
+        EXPECT_EQ(read[i].created, written[i].created);
+        EXPECT_EQ(read[i].modified, written[i].modified);
+        EXPECT_EQ(read[i].history, written[i].history);
+    }
+}
+
+TEST(SealedFile, KeepsEveryTextIdentityAndTimeAndFollowsItsDocumentedLayout) {
+    const std::vector<Removal> removals = {{newAccountId(), 5, 4}, {newAccountId(), 7, 6}};
+    const std::string password = "пароль Ω";
+    const std::vector<Account> written = everyScript();
+    const std::string file = encodeSealedFile(written, removals, password, kCheapKdf);
     EXPECT_EQ(fileKindOf(file), FileKind::Sealed);
-    EXPECT_EQ(le32(file, 12), kCheapKdf.passes);
-    EXPECT_EQ(le32(file, 16), kCheapKdf.memoryKiB);
-    EXPECT_EQ(file.size(), 92 + recordsSize(everyByte()) + 16);
-    EXPECT_EQ(readAsTheDocumentSays(file, "pa\xDF"), everyByte());
-    const DecodeResult r = decodeAccountFile(file, "pa\xDF");
+    EXPECT_EQ(le(file, 12, 4), kCheapKdf.passes);
+    EXPECT_EQ(le(file, 16, 4), kCheapKdf.memoryKiB);
+    const AccountTable documented = readAsTheDocumentSays(file, password);
+    expectSameVersions(documented.accounts, written);
+    EXPECT_EQ(documented.removals, removals);
+    const DecodeResult r = decodeAccountFile(file, password);
     ASSERT_EQ(r.outcome, DecodeOutcome::Read);
-    EXPECT_EQ(r.accounts, everyByte());
-    const std::string again = encodeSealedFile(everyByte(), "pa\xDF", kCheapKdf);
+    expectSameVersions(r.accounts, written);
+    EXPECT_EQ(r.removals, removals);
+    EXPECT_TRUE(r.identities);
+    EXPECT_EQ(r.cost, kCheapKdf);
+    const std::string again = encodeSealedFile(written, removals, password, kCheapKdf);
     EXPECT_NE(again.substr(20, 40), file.substr(20, 40)) << "a new salt and nonce at every save";
-    EXPECT_EQ(decodeSealedFile(encodeSealedFile({}, "p", kCheapKdf), "p").outcome,
-              DecodeOutcome::Read);
+}
+
+TEST(SealedFile, AVersionOneFileOfTheEarlierProgramOpensToTheSameAccounts) {
+    // Made by the program before text beyond Windows-1252 came: its password
+    // and texts were sealed as Windows-1252 bytes.
+    const std::string file = test::readBytes(LB_TEST_DATA "/sealed-v1.lockbk");
+    ASSERT_EQ(le(file, 8, 2), 1u);
+    const DecodeResult r = decodeAccountFile(file, "pässwörd €1");
+    ASSERT_EQ(r.outcome, DecodeOutcome::Read);
+    const std::vector<Account> expected = {
+        {"Café €", "jürgen", "S3crét!", "https://bank.example", "line one\r\nline two"},
+        {"Mail", "", "", "", ""},
+        {"Škola — ½", "Øystein", "œuvre•™", "ftp://x", "© 2020"}};
+    EXPECT_EQ(r.accounts, expected);
+    EXPECT_FALSE(r.identities);
+    EXPECT_NE(r.accounts[0].id, r.accounts[1].id) << "each account gets an identity";
+    EXPECT_EQ(r.accounts[0].modified, 0) << "and no times";
+    EXPECT_EQ(decodeAccountFile(file, "passwort").outcome, DecodeOutcome::WrongPassword);
+    EXPECT_EQ(decodeAccountFile(file, "пароль").outcome, DecodeOutcome::WrongPassword);
+}
+
+TEST(SealedFile, RecordsThatLieAreDamagedWithTheirNumberedError) {
+    std::string good = "LBa2" + std::string("\1\0\0\0\0\0\0\0", 8) + std::string(33, '\0');
+    for (int f = 0; f < kFieldCount; ++f) {
+        good += std::string("\1\0\0\0", 4) + "x";
+    }
+    ASSERT_EQ(decodeSealedRecords(good).outcome, DecodeOutcome::Read);
+    const struct {
+        const char* name;
+        std::string records;
+        ProgramError error;
+    } rows[] = {
+        {"another mark", "LBa3" + good.substr(4), ProgramError::BadRecordsMark},
+        {"a count beyond the bytes", good.substr(0, 4) + "\xFF\xFF\xFF\x0F" + good.substr(8),
+         ProgramError::FileEndsEarly},
+        {"too many versions", good.substr(0, 44) + "\x11" + good.substr(45),
+         ProgramError::TooMuchHistory},
+        {"a text that is not UTF-8", good.substr(0, good.size() - 1) + "\xC3",
+         ProgramError::TextNotUtf8},
+        {"an overlong form", good.substr(0, good.size() - 5) + std::string("\2\0\0\0\xC0\xAF", 6),
+         ProgramError::TextNotUtf8},
+        {"a surrogate", good.substr(0, good.size() - 5) + std::string("\3\0\0\0\xED\xA0\x80", 7),
+         ProgramError::TextNotUtf8},
+        {"bytes after the last record", good + "!", ProgramError::BytesAfterRecords},
+        {"cut short", good.substr(0, good.size() - 1), ProgramError::FileEndsEarly},
+        {"one identity twice",
+         "LBa2" + std::string("\2\0\0\0\0\0\0\0", 8) + good.substr(12) + good.substr(12),
+         ProgramError::IdentityTwice},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const DecodeResult r = decodeSealedRecords(row.records);
+        EXPECT_EQ(r.outcome, DecodeOutcome::Damaged);
+        EXPECT_EQ(r.error.number, programError(row.error).number) << r.error.description;
+    }
 }
 
 TEST(SealedFile, AWrongPasswordIsWrongEvenANearOne) {
-    const std::string file = encodeSealedFile(test::sampleAccounts(), "hunter2", kCheapKdf);
+    const std::string file = encodeSealedFile(test::sampleAccounts(), {}, "hunter2", kCheapKdf);
     for (const char* wrong : {"hunter3", "hunter1", "Hunter2", "hunter2 ", ""}) {
         const DecodeResult r = decodeSealedFile(file, wrong);
         EXPECT_EQ(r.outcome, DecodeOutcome::WrongPassword) << wrong;
@@ -82,7 +194,7 @@ TEST(SealedFile, AWrongPasswordIsWrongEvenANearOne) {
 }
 
 TEST(SealedFile, EveryChangedByteAndEveryCutIsRefused) {
-    const std::string file = encodeSealedFile(test::sampleAccounts(), "pw", kCheapKdf);
+    const std::string file = encodeSealedFile(test::sampleAccounts(), {}, "pw", kCheapKdf);
     for (std::size_t at = 0; at < file.size(); ++at) {
         std::string changed = file;
         changed[at] ^= 0x01;
@@ -121,21 +233,21 @@ bool countingKey(SecretBytes& key, std::string_view password, std::string_view s
 }
 
 TEST(SealedFile, ANewerVersionOrACostBeyondTheLimitsIsRefusedBeforeAnyKeyIsDerived) {
-    const std::string file = encodeSealedFile(test::sampleAccounts(), "pw", kCheapKdf);
+    const std::string file = encodeSealedFile(test::sampleAccounts(), {}, "pw", kCheapKdf);
     const struct {
         std::uint16_t version;
         KdfCost cost;
         DecodeOutcome outcome;
         int error;
     } rows[] = {
-        {2, kCheapKdf, DecodeOutcome::NewerVersion, 0},
+        {3, kCheapKdf, DecodeOutcome::NewerVersion, 0},
         {0, kCheapKdf, DecodeOutcome::Damaged, 1014},
-        {1, {1, kMaxKdfMemoryKiB + 1}, DecodeOutcome::Damaged, 1015},
-        {1, {kMaxKdfPasses + 1, 8}, DecodeOutcome::Damaged, 1015},
-        {1, {3, kMaxKdfMemoryKiB}, DecodeOutcome::Damaged, 1015},
-        {1, {0, 8}, DecodeOutcome::Damaged, 1015},
-        {1, {1, 7}, DecodeOutcome::Damaged, 1015},
-        {1, {2, kMaxKdfMemoryKiB}, DecodeOutcome::WrongPassword, 0}, // within: the key is derived
+        {2, {1, kMaxKdfMemoryKiB + 1}, DecodeOutcome::Damaged, 1015},
+        {2, {kMaxKdfPasses + 1, 8}, DecodeOutcome::Damaged, 1015},
+        {2, {3, kMaxKdfMemoryKiB}, DecodeOutcome::Damaged, 1015},
+        {2, {0, 8}, DecodeOutcome::Damaged, 1015},
+        {2, {1, 7}, DecodeOutcome::Damaged, 1015},
+        {2, {2, kMaxKdfMemoryKiB}, DecodeOutcome::WrongPassword, 0}, // within: the key is derived
     };
     for (const auto& row : rows) {
         derivations = 0;

@@ -158,23 +158,36 @@ TEST_F(DetailView, ClickingShowsTheAccountBoldAndTypingWritesBackAtEveryKeystrok
     EXPECT_EQ(box("txtViewUserName")->selectedText(), QStringLiteral("bobi"));
 }
 
-TEST_F(DetailView, TypedTextStopsAt500AndAtWhatTheFileCannotKeepWhileLongerFileTextStands) {
+TEST_F(DetailView, TypedTextStopsAt500AndALegacyFileSaysWhatItCannotKeep) {
     clickRow(0);
     QLineEdit* url = box("txtViewURL");
     url->setFocus();
     url->selectAll();
-    QTest::keyClicks(url, QString(505, QLatin1Char('u')));
-    EXPECT_EQ(window->table().account(0).url.size(), 500u);
+    typeText(url, QStringLiteral("e\u0301") + QString(505, QLatin1Char('u')));
+    EXPECT_EQ(window->table().account(0).url, "e\u0301" + std::string(499, 'u'))
+        << "the accented e is one character of the 500";
     QLineEdit* user = box("txtViewUserName");
     user->setFocus();
     user->selectAll();
-    for (QChar c : QStringLiteral("a\u0101b\u00ffc\u20ac")) {
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(user, &press);
-    }
-    EXPECT_EQ(window->table().account(0).user, "abc\x80");
-    QGuiApplication::clipboard()->setText(QString(600, QLatin1Char('p')));
+    typeText(user, QStringLiteral("\u042f\u00ff \u674e"));
+    EXPECT_EQ(window->table().account(0).user, "\u042f\u00ff \u674e")
+        << "a sealed file keeps any text";
+
+    window->currentFile().kind = FileKind::Classic; // a legacy-format file is open
+    user->selectAll();
+    typeText(user, QStringLiteral("a\u0101b\u00ffc\u20ac"));
+    EXPECT_EQ(window->table().account(0).user, "abc\u20ac");
+    EXPECT_TRUE(window->statusText().contains(QStringLiteral("U+00FF")))
+        << window->statusText().toStdString();
+    EXPECT_TRUE(window->statusText().contains(QStringLiteral("Save As")));
+    QGuiApplication::clipboard()->setText(QStringLiteral("\u0142\u00f3d\u017a"));
     auto* notes = part<QPlainTextEdit>("txtViewNotes");
+    notes->selectAll();
+    notes->paste();
+    EXPECT_EQ(window->table().account(0).notes, "first");
+    EXPECT_TRUE(window->statusText().contains(QStringLiteral("U+0142 '\u0142'")));
+    window->currentFile().kind = FileKind::Sealed;
+    QGuiApplication::clipboard()->setText(QString(600, QLatin1Char('p')));
     notes->selectAll();
     notes->paste();
     EXPECT_EQ(window->table().account(0).notes, "first");

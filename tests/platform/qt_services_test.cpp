@@ -1,8 +1,8 @@
 // The Qt wrappers: the file dialog's filter form, the one text conversion
-// pair between account bytes and the screen, the settings' rules, and the
+// pair between account text and the screen, the settings' rules, and the
 // compiled-in artwork.
 
-#include "platform/ansi_text.h"
+#include "platform/account_text.h"
 #include "platform/artwork.h"
 #include "platform/file_dialog.h"
 #include "platform/settings.h"
@@ -13,17 +13,28 @@
 namespace lb {
 namespace {
 
-TEST(AnsiText, MapsEveryByteOneToOneAndRefusesWhatAFileCannotKeep) {
-    std::string all;
-    for (int b = 0; b < 256; ++b) {
-        all += static_cast<char>(b);
+TEST(AccountText, CountsWhatAPersonSeesAsOneCharacterAndKnowsTheLegacyLimit) {
+    const struct {
+        const char* text;
+        qsizetype visible;
+        std::optional<char32_t> unkeepable;
+    } rows[] = {
+        {"", 0, std::nullopt},
+        {"Caf\u00e9 \u20ac", 6, std::nullopt},
+        {"e\u0301", 1, U'\u0301'},                                  // e and a combining accent
+        {"\U0001F3AE\U0001F468\u200D\U0001F469", 2, U'\U0001F3AE'}, // emoji, a joined family
+        {"\U0001F1E9\U0001F1EA", 1, U'\U0001F1E9'},                 // a flag
+        {"\u00ff", 1, U'\u00ff'}, // code 255 turns into 0 in a legacy file
+        {"\u0142\u00f3d\u017a", 4, U'\u0142'},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.text);
+        const QString text = QString::fromUtf8(row.text);
+        EXPECT_EQ(visibleLength(text), row.visible);
+        EXPECT_EQ(MaskText(text), QString(row.visible, QLatin1Char('*')));
+        EXPECT_EQ(firstClassicUnkeepable(text), row.unkeepable);
+        EXPECT_EQ(toAccountText(toQString(row.text)), row.text);
     }
-    EXPECT_EQ(toAnsi(toQString(all)), all);
-    EXPECT_EQ(toQString("\x80"), QStringLiteral("\u20AC"));
-    EXPECT_FALSE(toAnsi(QStringLiteral("\u4E2D")));
-    EXPECT_TRUE(isStorable(QStringLiteral("Caf\u00E9 \u20AC")));
-    EXPECT_FALSE(isStorable(QStringLiteral("\u00FF"))) << "code 255 turns into 0 in the file";
-    EXPECT_FALSE(isStorable(QStringLiteral("\u4E2D")));
 }
 
 TEST(Settings, AnOptionIsOnOnlyForExactlyYesAndNumbersComeBackExactly) {

@@ -1,18 +1,36 @@
 #include "account_files.h"
 
 #include "core/classic_file.h"
+#include "core/cp1252.h"
 #include "core/legacy_verifiers.h"
 
 #include <cmath>
 
+namespace lb {
+
+void PrintTo(const Account& account, std::ostream* out) {
+    *out << "{";
+    for (int f = 0; f < kFieldCount; ++f) {
+        *out << (f == 0 ? "\"" : ", \"") << account.field(static_cast<Field>(f)).substr(0, 40)
+             << "\"";
+    }
+    *out << "}";
+}
+
+} // namespace lb
+
 namespace lb::test {
 
 std::vector<Account> sampleAccounts() {
-    return {
+    std::vector<Account> accounts = {
         {"Bank", "alice", "s3cret", "https://bank.example", "PIN in the drawer"},
-        {"Mail", "alice@example.org", "m\xe4il-pw", "https://mail.example", ""},
-        {"Shop", "al", "x", "", "Ordered \x80 20 of paper"},
+        {"Mail", "alice@example.org", "m\u00e4il-pw", "https://mail.example", ""},
+        {"Shop", "al", "x", "", "Ordered \u20ac 20 of paper"},
     };
+    for (Account& a : accounts) {
+        a.id = newAccountId();
+    }
+    return accounts;
 }
 
 FixedDraws::FixedDraws(int check, const ColumnDraws& columns) {
@@ -32,7 +50,7 @@ std::string classicFile(const std::vector<Account>& accounts, std::string_view p
 }
 
 std::string sealedFile(const std::vector<Account>& accounts, std::string_view password) {
-    return encodeSealedFile(accounts, password, kCheapKdf);
+    return encodeSealedFile(accounts, {}, password, kCheapKdf);
 }
 
 std::string legacyFile(const std::vector<Account>& accounts, std::string_view password,
@@ -46,7 +64,8 @@ std::string legacyFile(const std::vector<Account>& accounts, std::string_view pa
     std::string plain = verifier;
     for (const Account& account : accounts) {
         for (int f = 0; f < kFieldCount; ++f) {
-            const std::string& value = account.field(static_cast<Field>(f));
+            // The old format held Windows-1252 bytes.
+            const std::string value = *cp1252::fromUtf8(account.field(static_cast<Field>(f)));
             std::string slot(1, static_cast<char>(value.size()));
             slot += value;
             while (slot.size() < 256) {
@@ -56,11 +75,12 @@ std::string legacyFile(const std::vector<Account>& accounts, std::string_view pa
         }
     }
     double sum = 0;
-    for (char c : password) {
+    const std::string codes = *cp1252::fromUtf8(password);
+    for (char c : codes) {
         sum += static_cast<unsigned char>(c);
     }
     // lrint rounds halves to the even neighbour in the default rounding mode.
-    const long average = password.empty() ? 0 : std::lrint(sum / password.size());
+    const long average = codes.empty() ? 0 : std::lrint(sum / codes.size());
     std::string enciphered;
     for (char c : plain) {
         const long v = static_cast<unsigned char>(c) + average;

@@ -8,13 +8,22 @@
 #include "core/sealed_file.h"
 
 #include <array>
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
 
+namespace lb {
+
+// The five texts, for the messages of failed checks.
+void PrintTo(const Account& account, std::ostream* out);
+
+} // namespace lb
+
 namespace lb::test {
 
-// Three accounts with every field filled, names in sorted order, high codes included.
+// Three accounts with every field filled, names in sorted order, characters
+// beyond ASCII that Windows-1252 holds included.
 std::vector<Account> sampleAccounts();
 
 // A random source that hands the classic writer chosen values, in the order
@@ -49,7 +58,8 @@ struct LegacyFileText {
 };
 
 // An old-format file: header lines, the verifier and one 256-character slot
-// per field, enciphered with the password's average code.
+// per field, enciphered with the password's average code. The accounts and
+// the password are UTF-8 text that Windows-1252 holds.
 std::string legacyFile(const std::vector<Account>& accounts, std::string_view password,
                        const LegacyFileText& text = {});
 

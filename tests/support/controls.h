@@ -27,6 +27,15 @@ inline void clickCheckBox(QCheckBox* box) {
     QTest::mouseClick(box, Qt::LeftButton, {}, square.center());
 }
 
+// Types text one key at a time, as a keyboard does: each character (a whole
+// code point, an emoji too) is one key press that carries it as its text.
+inline void typeText(QWidget* box, const QString& text) {
+    for (const char32_t c : text.toUcs4()) {
+        QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString::fromUcs4(&c, 1),
+                            Qt::NoModifier);
+    }
+}
+
 // Runs act on the modal dialog that the next call opens, then closes that
 // dialog if act left it open, so the call returns whatever act asserted.
 inline void whenModalOpens(std::function<void(QWidget*)> act) {

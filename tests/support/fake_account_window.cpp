@@ -34,12 +34,12 @@ void FakeAccountWindow::EndBusy() {
 }
 
 void FakeAccountWindow::ClearDetailView() {
-    table_.setViewingRow(-1);
+    table_.setViewingIndex(-1);
     shownRow = -1;
 }
 
 void FakeAccountWindow::showAccount(int row) {
-    table_.setViewingRow(row);
+    table_.setViewingIndex(table_.indexOfRow(row));
     shownRow = row;
 }
 
