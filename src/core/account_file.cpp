@@ -1,9 +1,29 @@
 #include "core/account_file.h"
 
 #include "core/classic_file.h"
+#include "core/foreign_file.h"
 #include "core/legacy_file.h"
 
 namespace lb {
+namespace {
+
+// A file the classic reader cannot make sense of may well be something else
+// that was given to Open by mistake; saying what it is beats "damaged".
+DecodeResult withForeignHint(DecodeResult result, std::string_view fileBytes) {
+    if (result.outcome != DecodeOutcome::NotAccountFile &&
+        result.outcome != DecodeOutcome::Damaged) {
+        return result;
+    }
+    std::string hint = foreignFileHint(fileBytes);
+    if (hint.empty()) {
+        return result;
+    }
+    DecodeResult foreign = refusedAs(DecodeOutcome::NotAccountFile);
+    foreign.whatItIs = std::move(hint);
+    return foreign;
+}
+
+} // namespace
 
 FileKind fileKindOf(std::string_view fileBytes) {
     if (isSealedFile(fileBytes)) {
@@ -21,15 +41,14 @@ DecodeResult decodeAccountFile(std::string_view fileBytes, std::string_view pass
     case FileKind::Classic:
         break;
     }
-    return decodeClassicFile(fileBytes, password);
+    return withForeignHint(decodeClassicFile(fileBytes, password), fileBytes);
 }
 
 std::string encodeAccountFile(FileKind kind, const std::vector<Account>& accounts,
-                              std::string_view password, RandomSource& random) {
-    if (kind == FileKind::Sealed) {
-        return encodeSealedFile(accounts, password, sealingCost());
-    }
-    return encodeClassicFile(accounts, password, random);
+                              const std::vector<Removal>& removals, std::string_view password,
+                              RandomSource& random, KdfCost cost) {
+    return kind == FileKind::Sealed ? encodeSealedFile(accounts, removals, password, cost)
+                                    : encodeClassicFile(accounts, password, random);
 }
 
 } // namespace lb

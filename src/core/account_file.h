@@ -21,12 +21,18 @@ enum class FileKind { Sealed, Classic, Legacy };
 // anything else is for the classic reader to judge by its signature.
 FileKind fileKindOf(std::string_view fileBytes);
 
-// Decodes a file of any kind; password holds the Windows-1252 bytes as typed.
+// Decodes a file of any kind; password is the master password in UTF-8 as
+// typed. A file that is no account file but looks like something else says so
+// in whatItIs.
 DecodeResult decodeAccountFile(std::string_view fileBytes, std::string_view password);
 
 // The bytes of a sealed or a classic file (the old text format is never
-// written); random draws the classic file's shifts.
+// written); random draws the classic file's shifts, cost is the sealed file's.
+// Classic files keep no identities, times or removals. Throws
+// std::length_error for a table whose file would pass kMaxFileBytes, and
+// std::domain_error for text a classic file cannot keep.
 std::string encodeAccountFile(FileKind kind, const std::vector<Account>& accounts,
-                              std::string_view password, RandomSource& random);
+                              const std::vector<Removal>& removals, std::string_view password,
+                              RandomSource& random, KdfCost cost);
 
 } // namespace lb

@@ -1,5 +1,6 @@
 #include "core/export_writer.h"
 
+#include "core/cp1252.h"
 #include "core/pad_column.h"
 #include "core/product.h"
 
@@ -9,13 +10,14 @@ namespace lb {
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 void addLine(std::string& out, std::string_view line) {
     out += line;
     out += kLineEnd;
 }
 
-void addHtmlOpening(std::string& out) {
+void addHtmlOpening(std::string& out, bool utf8) {
     addLine(out, "<HTML>");
     addLine(out, " <HEAD>");
     out += "  <TITLE>Exported ";
@@ -24,7 +26,8 @@ void addHtmlOpening(std::string& out) {
     out += kProductVersion;
     out += ")</TITLE>";
     out += kLineEnd;
-    addLine(out, "  <META HTTP-EQUIV='Content-Type' CONTENT='text/html; charset=iso-8859-1'>");
+    addLine(out, utf8 ? "  <META HTTP-EQUIV='Content-Type' CONTENT='text/html; charset=utf-8'>"
+                      : "  <META HTTP-EQUIV='Content-Type' CONTENT='text/html; charset=iso-8859-1'>");
     addLine(out, " </HEAD>");
     addLine(out, " <BODY>");
     addLine(out, "  <TABLE WIDTH='80%' BORDER='1' CELLSPACING='0' CELLPADDING='4'>");
@@ -104,6 +107,56 @@ std::size_t roughSize(const std::vector<Account>& accounts, ExportFormat format)
     return total;
 }
 
+bool fitsCodePage(const std::vector<Account>& accounts) {
+    for (const Account& account : accounts) {
+        for (std::string_view value : fieldsOf(account)) {
+            if (cp1252::firstUnconvertible(value)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+// The export as UTF-8 text, with the HTML head naming the charset it will have.
+std::string exportText(const std::vector<Account>& accounts, ExportFormat format, bool utf8) {
+    std::string out;
+    switch (format) {
+    case ExportFormat::Html:
+        out.reserve(roughSize(accounts, format));
+        addHtmlOpening(out, utf8);
+        for (const Account& account : accounts) {
+            addHtmlRow(out, account);
+        }
+        addHtmlClosing(out);
+        break;
+    case ExportFormat::FormattedText: {
+        const ColumnWidths widths = columnWidths(accounts);
+        std::size_t lineLength = 2 * kFieldCount;
+        for (std::size_t width : widths) {
+            lineLength += width;
+        }
+        out.reserve((accounts.size() + 1) * (lineLength + kLineEnd.size()));
+        addLine(out, paddedLine(kColumnHeadings, widths));
+        for (const Account& account : accounts) {
+            addLine(out, paddedLine(fieldsOf(account), widths));
+        }
+        break;
+    }
+    case ExportFormat::TabSeparated:
+    case ExportFormat::CommaSeparated:
+    case ExportFormat::Csv: {
+        const char separator = format == ExportFormat::TabSeparated ? '\t' : ',';
+        out.reserve(roughSize(accounts, format));
+        for (const Account& account : accounts) {
+            addSeparatedLine(out, account, separator);
+        }
+        break;
+    }
+    }
+    return out;
+}
+
 } // namespace
 
 std::optional<ExportFormat> exportFormatFromNumber(int number) {
@@ -145,41 +198,21 @@ std::string HtmlCell(std::string_view text) {
 }
 
 std::string exportBytes(const std::vector<Account>& accounts, ExportFormat format) {
-    std::string out;
-    switch (format) {
-    case ExportFormat::Html:
-        out.reserve(roughSize(accounts, format));
-        addHtmlOpening(out);
-        for (const Account& account : accounts) {
-            addHtmlRow(out, account);
+    // Western text comes out as it always has, one Windows-1252 byte per
+    // character, for the programs that read such files. Anything else is
+    // UTF-8, said in the HTML head, or marked by a byte-order mark that tells
+    // spreadsheet programs what they read.
+    const bool codePage = fitsCodePage(accounts);
+    std::string text = exportText(accounts, format, !codePage);
+    if (!codePage) {
+        if (format != ExportFormat::Html) {
+            text.insert(0, kByteOrderMark);
         }
-        addHtmlClosing(out);
-        break;
-    case ExportFormat::FormattedText: {
-        const ColumnWidths widths = columnWidths(accounts);
-        std::size_t lineLength = 2 * kFieldCount;
-        for (std::size_t width : widths) {
-            lineLength += width;
-        }
-        out.reserve((accounts.size() + 1) * (lineLength + kLineEnd.size()));
-        addLine(out, paddedLine(kColumnHeadings, widths));
-        for (const Account& account : accounts) {
-            addLine(out, paddedLine(fieldsOf(account), widths));
-        }
-        break;
+        return text;
     }
-    case ExportFormat::TabSeparated:
-    case ExportFormat::CommaSeparated:
-    case ExportFormat::Csv: {
-        const char separator = format == ExportFormat::TabSeparated ? '\t' : ',';
-        out.reserve(roughSize(accounts, format));
-        for (const Account& account : accounts) {
-            addSeparatedLine(out, account, separator);
-        }
-        break;
-    }
-    }
-    return out;
+    std::string bytes = *cp1252::fromUtf8(text);
+    wipeText(text);
+    return bytes;
 }
 
 } // namespace lb

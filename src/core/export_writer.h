@@ -1,7 +1,9 @@
 #pragma once
 // The bytes of an export file: the whole account list in one of five formats,
-// Windows-1252, every line (the last one too) ended by CR LF. Pure: the
-// caller writes the bytes wherever they go.
+// every line (the last one too) ended by CR LF. Text that Windows-1252 holds
+// is written in it, one byte per character; any other text makes the whole
+// file UTF-8 (the HTML head says so, the other formats start with a
+// byte-order mark). Pure: the caller writes the bytes wherever they go.
 
 #include "core/account.h"
 

@@ -13,8 +13,21 @@ namespace lb {
 // A group or folder becomes the first line of the notes, a one-time password
 // secret and custom fields its last lines, so that nothing a person needs is
 // lost when the export file is deleted; Type keeps Bitwarden's logins apart
-// from its other items.
-enum class Target { Name, User, Password, Url, Notes, Group, Totp, Fields, Type, Unused };
+// from its other items. Created and Modified keep the account's times.
+enum class Target {
+    Name,
+    User,
+    Password,
+    Url,
+    Notes,
+    Group,
+    Totp,
+    Fields,
+    Type,
+    Created,
+    Modified,
+    Unused
+};
 inline constexpr int kTargetCount = static_cast<int>(Target::Unused);
 
 struct ImportColumn {
@@ -30,6 +43,8 @@ struct ImportLayout {
     std::vector<ImportColumn> columns;
     std::string_view groupLabel; // "Folder" or "Group"; empty when the source has neither
     bool nameFromHost = false;   // Firefox gives no names: the URL's host is one
+    // Firefox gives times as milliseconds since 1970, KeePassXC in ISO 8601.
+    enum class Times { None, Iso, EpochMs } times = Times::None;
 };
 
 // The layouts of the sources with a header line, Lockerbook's own export aside.

@@ -1,12 +1,15 @@
 #include "core/import_sources.h"
 
+#include "core/classic_file.h"
 #include "core/cp1252.h"
 #include "core/csv_reader.h"
 #include "core/import_layouts.h"
+#include "core/iso_time.h"
+#include "core/utf8.h"
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
+#include <unordered_set>
 
 namespace lb {
 namespace {
@@ -14,18 +17,33 @@ namespace {
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::string_view kNoteLineBreak = "\r\n"; // as the notes box stores a line break
 
-// Why a field cannot be stored, in the words of a refusal.
-std::string whyUnstorable(std::string_view utf8) {
-    const auto c = cp1252::firstUnconvertible(utf8);
-    if (!c) {
-        return "holds the character \xC3\xBF (code 255), which an account file cannot store";
-    }
-    if (*c == cp1252::kNotUtf8) {
+// Why a field cannot be kept, in the words of a refusal; empty when it can.
+std::string whyUnkeepable(std::string_view utf8, TextLimits limits) {
+    if (!utf8::isValid(utf8)) {
         return "is not valid UTF-8";
     }
-    char code[16];
-    std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(*c));
-    return std::string("holds ") + code + ", which Windows-1252 lacks";
+    if (limits == TextLimits::Classic) {
+        if (const auto c = classicUnkeepable(utf8)) {
+            return "holds " + characterName(*c) + ", which the legacy format cannot keep";
+        }
+    }
+    return {};
+}
+
+// A time as the source writes it; nothing when it gives none or none that reads.
+std::optional<Timestamp> timeOf(std::string_view text, ImportLayout::Times form) {
+    if (form == ImportLayout::Times::Iso) {
+        return parseIsoTime(text);
+    }
+    if (form != ImportLayout::Times::EpochMs || text.empty() || text.size() > 15 ||
+        text.find_first_not_of("0123456789") != std::string_view::npos) {
+        return std::nullopt;
+    }
+    Timestamp t = 0;
+    for (const char c : text) {
+        t = t * 10 + (c - '0');
+    }
+    return t;
 }
 
 // The host of a URL, which Firefox gives in place of a name:
@@ -77,31 +95,35 @@ std::string valuesText(std::size_t count) {
 
 class Importer {
 public:
-    explicit Importer(ImportResult& result) : result_(result) {}
+    Importer(ImportResult& result, TextLimits limits, Timestamp now)
+        : result_(result), limits_(limits), now_(now) {}
 
-    // A value's Windows-1252 bytes; empty, with the problem noted, when it
-    // has none an account file can hold.
+    // A value as UTF-8 (from Windows-1252 when the file is), or empty with
+    // the problem noted when it cannot be kept.
     std::string text(std::string_view value, bool utf8, std::string_view column, std::size_t line) {
-        std::optional<std::string> bytes = utf8 ? cp1252::fromUtf8(value) : std::string(value);
-        if (!bytes || bytes->find(kUnstorableCode) != std::string::npos) {
-            result_.problems.push_back({line, std::string(column), whyUnstorable(value)});
+        std::string converted = utf8 ? std::string(value) : cp1252::toUtf8(value);
+        if (std::string why = whyUnkeepable(converted, limits_); !why.empty()) {
+            result_.problems.push_back({line, std::string(column), std::move(why)});
             return {};
         }
-        return std::move(*bytes);
+        return converted;
     }
 
     void rowProblem(std::size_t line, std::string what) {
         result_.problems.push_back({line, {}, std::move(what)});
     }
 
+    Account fresh() const { return newAccount(now_); }
+
     void keep(Account account) { result_.accounts.push_back(std::move(account)); }
 
 private:
     ImportResult& result_;
+    TextLimits limits_;
+    Timestamp now_;
 };
 
-void importOwnExport(const std::vector<CsvRow>& rows, ImportResult& result) {
-    Importer importer(result);
+void importOwnExport(const std::vector<CsvRow>& rows, bool utf8, Importer& importer) {
     for (const CsvRow& row : rows) {
         if (row.fields.size() != kFieldCount) {
             importer.rowProblem(row.line, valuesText(row.fields.size()) +
@@ -109,10 +131,10 @@ void importOwnExport(const std::vector<CsvRow>& rows, ImportResult& result) {
                                               "user, password, url, notes)");
             continue;
         }
-        Account account;
+        Account account = importer.fresh();
         for (int f = 0; f < kFieldCount; ++f) {
             account.field(static_cast<Field>(f)) =
-                importer.text(row.fields[f], false, kMemberNames[f], row.line);
+                importer.text(row.fields[f], utf8, kMemberNames[f], row.line);
         }
         importer.keep(std::move(account));
     }
@@ -124,21 +146,26 @@ std::vector<const ImportColumn*> columnsOf(const ImportLayout& layout,
                                            const std::vector<std::string>& header,
                                            ImportResult& result) {
     std::vector<const ImportColumn*> columns;
+    columns.reserve(header.size());
+    std::vector<bool> taken(layout.columns.size());
+    std::unordered_set<std::string_view> unknownSeen;
     for (const std::string& name : header) {
         const auto known =
             std::find_if(layout.columns.begin(), layout.columns.end(),
                          [&name](const ImportColumn& c) { return c.header == name; });
         if (known == layout.columns.end()) {
             columns.push_back(nullptr);
-            auto& unknown = result.unknownColumns;
-            if (!name.empty() && std::find(unknown.begin(), unknown.end(), name) == unknown.end()) {
-                unknown.push_back(name);
+            if (!name.empty() && unknownSeen.insert(name).second) {
+                result.unknownColumns.push_back(name);
             }
-        } else if (std::find(columns.begin(), columns.end(), &*known) != columns.end()) {
-            result.refusal = "the header line names the column \"" + name + "\" twice";
-        } else {
-            columns.push_back(&*known);
+            continue;
         }
+        const auto index = static_cast<std::size_t>(known - layout.columns.begin());
+        if (taken[index]) {
+            result.refusal = "the header line names the column \"" + name + "\" twice";
+        }
+        taken[index] = true;
+        columns.push_back(&*known);
     }
     const auto missing = missingColumns(layout, header);
     if (!missing.empty()) {
@@ -152,7 +179,7 @@ std::vector<const ImportColumn*> columnsOf(const ImportLayout& layout,
 }
 
 void importWithHeader(const std::vector<CsvRow>& rows, const ImportLayout& layout,
-                      ImportResult& result) {
+                      Importer& importer, ImportResult& result) {
     if (rows.empty()) {
         result.refusal = "the file is empty, without the header line that names the columns";
         return;
@@ -161,7 +188,6 @@ void importWithHeader(const std::vector<CsvRow>& rows, const ImportLayout& layou
     if (!result.refusal.empty()) {
         return;
     }
-    Importer importer(result);
     for (std::size_t r = 1; r < rows.size(); ++r) {
         const CsvRow& row = rows[r];
         if (row.fields.size() != columns.size()) {
@@ -178,25 +204,21 @@ void importWithHeader(const std::vector<CsvRow>& rows, const ImportLayout& layou
                 header[static_cast<int>(columns[c]->target)] = columns[c]->header;
             }
         }
+        const auto value = [&raw](Target t) { return raw[static_cast<int>(t)]; };
         const auto text = [&](Target t) {
-            const int i = static_cast<int>(t);
-            return importer.text(raw[i], true, header[i], row.line);
+            return importer.text(value(t), true, header[static_cast<int>(t)], row.line);
         };
-        if (layout.source == ImportSource::Bitwarden &&
-            raw[static_cast<int>(Target::Type)] != "login") {
+        if (layout.source == ImportSource::Bitwarden && value(Target::Type) != "login") {
             ++result.skippedNotLogin;
             continue;
         }
-        const std::string_view rawName = raw[static_cast<int>(Target::Name)];
-        const bool nameless = layout.nameFromHost
-                                  ? hostOf(raw[static_cast<int>(Target::Url)]).empty()
-                                  : rawName.empty();
-        if (nameless && raw[static_cast<int>(Target::User)].empty() &&
-            raw[static_cast<int>(Target::Password)].empty()) {
+        const bool nameless = layout.nameFromHost ? hostOf(value(Target::Url)).empty()
+                                                  : value(Target::Name).empty();
+        if (nameless && value(Target::User).empty() && value(Target::Password).empty()) {
             ++result.skippedEmpty;
             continue;
         }
-        Account account;
+        Account account = importer.fresh();
         account.url = text(Target::Url);
         account.name = layout.nameFromHost ? hostOf(account.url) : text(Target::Name);
         account.user = text(Target::User);
@@ -209,14 +231,26 @@ void importWithHeader(const std::vector<CsvRow>& rows, const ImportLayout& layou
             addNoteLine(account.notes, "TOTP: " + totp);
         }
         addNoteLine(account.notes, withNoteLineBreaks(text(Target::Fields)));
+        const auto created = timeOf(value(Target::Created), layout.times);
+        const auto modified = timeOf(value(Target::Modified), layout.times);
+        if (created || modified) {
+            account.created = created ? *created : *modified;
+            account.modified = modified ? *modified : *created;
+        }
         importer.keep(std::move(account));
     }
 }
 
-void importOwnFile(std::string_view bytes, ImportResult& result) {
+void importOwnFile(std::string_view bytes, Importer& importer, ImportResult& result) {
+    // Lockerbook's own export is Windows-1252 unless its text needed UTF-8,
+    // which its byte-order mark then says.
+    const bool utf8 = bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark;
+    if (utf8) {
+        bytes.remove_prefix(kByteOrderMark.size());
+    }
     std::string error;
     if (const auto rows = readCsv(bytes, error)) {
-        importOwnExport(*rows, result);
+        importOwnExport(*rows, utf8, importer);
     } else {
         result.refusal = error;
     }
@@ -241,14 +275,15 @@ std::string_view importSourceTitle(ImportSource source) {
     return layout != nullptr ? layout->title : "Lockerbook's own export";
 }
 
-ImportResult importExportFile(std::string_view bytes, std::optional<ImportSource> source) {
+ImportResult importExportFile(std::string_view bytes, std::optional<ImportSource> source,
+                              TextLimits limits, Timestamp now) {
     ImportResult result;
+    Importer importer(result, limits, now);
     if (source == ImportSource::Lockerbook) {
-        importOwnFile(bytes, result);
+        importOwnFile(bytes, importer, result);
         return result;
     }
-    // Other programs may start their UTF-8 with a byte-order mark; Lockerbook's
-    // own export is Windows-1252 and never does, so there those bytes are text.
+    // Other programs may start their UTF-8 with a byte-order mark.
     std::string_view utf8 = bytes;
     if (utf8.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
         utf8.remove_prefix(kByteOrderMark.size());
@@ -262,7 +297,7 @@ ImportResult importExportFile(std::string_view bytes, std::optional<ImportSource
         layout = layoutOfHeader(rows->front().fields);
     }
     if (layout == nullptr) {
-        importOwnFile(bytes, result);
+        importOwnFile(bytes, importer, result);
         return result;
     }
     result.source = layout->source;
@@ -270,7 +305,7 @@ ImportResult importExportFile(std::string_view bytes, std::optional<ImportSource
         result.refusal = error;
         return result;
     }
-    importWithHeader(*rows, *layout, result);
+    importWithHeader(*rows, *layout, importer, result);
     return result;
 }
 

@@ -2,9 +2,12 @@
 // Accounts from the export files of the programs people move from: the CSV
 // of Chromium-based browsers, Firefox, Bitwarden and KeePassXC (UTF-8, a
 // header line naming the columns), and Lockerbook's own comma-separated
-// export (Windows-1252, no header, read back exactly as it was written).
-// Columns are found by their names. A character an account file cannot hold
-// is reported with its line and column, never changed or dropped. Pure.
+// export (Windows-1252, or UTF-8 after a byte-order mark; no header; read
+// back exactly as it was written). Columns are found by their names. Text is
+// kept as given; bytes that are not UTF-8, and for a legacy-format file a
+// character it cannot keep, are reported with their line and column, never
+// changed or dropped. Each account gets a new identity, and the source's
+// times where it has them. Pure.
 
 #include "core/account.h"
 
@@ -29,7 +32,7 @@ std::string_view importSourceTitle(ImportSource source);
 struct RowProblem {
     std::size_t line = 0; // where the row starts in the file, from 1
     std::string column;   // the export's name for the field; empty for the row as a whole
-    std::string what;     // "holds U+4E2D, which Windows-1252 lacks", ...
+    std::string what;     // "is not valid UTF-8", ...
 };
 
 struct ImportResult {
@@ -43,8 +46,13 @@ struct ImportResult {
     std::size_t skippedNotLogin = 0; // Bitwarden's cards, identities and secure notes
 };
 
+// Which text the new file can keep: any, or the legacy format's.
+enum class TextLimits { AnyText, Classic };
+
 // The accounts of an export file. Without a source it is told apart by the
 // header line, and a file with none of the known headers is Lockerbook's own.
-ImportResult importExportFile(std::string_view bytes, std::optional<ImportSource> source);
+// now stamps accounts whose source gives no times.
+ImportResult importExportFile(std::string_view bytes, std::optional<ImportSource> source,
+                              TextLimits limits, Timestamp now);
 
 } // namespace lb

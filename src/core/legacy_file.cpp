@@ -1,5 +1,6 @@
 #include "core/legacy_file.h"
 
+#include "core/cp1252.h"
 #include "core/legacy_verifiers.h"
 #include "core/program_errors.h"
 
@@ -151,7 +152,13 @@ DecodeResult decodeLegacyFile(std::string_view fileBytes, std::string_view passw
         return damaged(ProgramError::FileEndsEarly);
     }
 
-    const auto table = decipherTable(password);
+    // Enciphered with the password's Windows-1252 codes: one outside the code
+    // page cannot be this file's.
+    const auto codePagePassword = cp1252::secretFromUtf8(password);
+    if (!codePagePassword) {
+        return refusedAs(DecodeOutcome::WrongPassword);
+    }
+    const auto table = decipherTable(codePagePassword->view());
     if (!IsLegacyVerifier(decipher(text.substr(0, kLegacyVerifierLength), table))) {
         return refusedAs(DecodeOutcome::WrongPassword);
     }
@@ -161,16 +168,20 @@ DecodeResult decodeLegacyFile(std::string_view fileBytes, std::string_view passw
         return damaged(ProgramError::LegacyAccountsBeyondFile);
     }
 
-    const std::string records = decipher(text.substr(0, n * kRecordSize), table);
+    std::string records = decipher(text.substr(0, n * kRecordSize), table);
     DecodeResult result;
     result.accounts.resize(n);
     std::string_view slots = records;
     for (Account& account : result.accounts) {
         for (int f = 0; f < kFieldCount; ++f) {
-            account.field(static_cast<Field>(f)) = LegacyField(slots);
+            std::string field = LegacyField(slots);
+            account.field(static_cast<Field>(f)) = cp1252::toUtf8(field);
+            wipeText(field);
             slots.remove_prefix(kSlotSize);
         }
+        account.id = newAccountId();
     }
+    wipeText(records);
     result.outcome = DecodeOutcome::Read;
     return result;
 }

@@ -17,9 +17,10 @@ namespace lb {
 // format. A binary account file never matches: it starts with a length.
 bool isLegacyFile(std::string_view fileBytes);
 
-// Decodes an old-format file; password holds the Windows-1252 bytes as typed.
-// A damaged file's error carries its number only: the old format's messages
-// have never had a description.
+// Decodes an old-format file; password is the master password in UTF-8 as
+// typed, the fields come back in UTF-8, each account with a new identity and
+// no times. A damaged file's error carries its number only: the old format's
+// messages have never had a description.
 DecodeResult decodeLegacyFile(std::string_view fileBytes, std::string_view password);
 
 // Every character of text less the password's average character code (halves

@@ -1,5 +1,7 @@
 #include "core/pad_column.h"
 
+#include "core/utf8.h"
+
 #include <algorithm>
 
 namespace lb {
@@ -9,7 +11,11 @@ ColumnWidths columnWidths(const std::vector<Account>& accounts) {
     for (int f = 0; f < kFieldCount; ++f) {
         std::size_t width = kColumnHeadings[static_cast<std::size_t>(f)].size();
         for (const Account& account : accounts) {
-            width = std::max(width, account.field(static_cast<Field>(f)).size());
+            const std::string& text = account.field(static_cast<Field>(f));
+            // A text has at least as many bytes as characters: most need no count.
+            if (text.size() > width) {
+                width = std::max(width, utf8::characterCount(text));
+            }
         }
         widths[static_cast<std::size_t>(f)] = width;
     }
@@ -18,7 +24,7 @@ ColumnWidths columnWidths(const std::vector<Account>& accounts) {
 
 std::string PadColumn(std::string_view text, std::size_t width) {
     std::string result(text);
-    result.append(width - text.size() + 2, ' ');
+    result.append(width - utf8::characterCount(text) + 2, ' ');
     return result;
 }
 

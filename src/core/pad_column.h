@@ -1,7 +1,8 @@
 #pragma once
 // The column layout shared by the formatted-text export and the printout:
 // five columns, each as wide as its heading or its longest value, each value
-// followed by spaces up to its column's width plus two.
+// followed by spaces up to its column's width plus two. Widths count
+// characters (Unicode scalar values of the UTF-8 text), line breaks included.
 
 #include "core/account.h"
 
@@ -16,7 +17,7 @@ namespace lb {
 using ColumnWidths = std::array<std::size_t, kFieldCount>;
 
 // Each width starts at its heading's length and is raised only by a strictly
-// longer value. Lengths count bytes (one per character), line breaks included.
+// longer value.
 ColumnWidths columnWidths(const std::vector<Account>& accounts);
 
 // Text followed by width - length(text) + 2 spaces; width must not be less

@@ -1,7 +1,5 @@
 #include "core/print_layout.h"
 
-#include "core/account_order.h"
-#include "core/pad_column.h"
 #include "core/product.h"
 
 #include <algorithm>
@@ -29,13 +27,27 @@ std::vector<std::string_view> partsOf(std::string_view value) {
     }
 }
 
-void addAccountLines(std::vector<PrintLine>& lines, const Account& account, bool masked,
-                     const ColumnWidths& widths) {
+std::string shown(const Account& account, Field f, const PasswordMask& mask) {
+    const std::string& text = account.field(f);
+    return f == Field::Password && mask ? mask(text) : text;
+}
+
+PrintLine cellsLine(const std::array<std::string_view, kFieldCount>& cells,
+                    const ColumnWidths& widths, bool bold) {
+    PrintLine line;
+    line.text = paddedLine(cells, widths);
+    line.cells.assign(cells.begin(), cells.end());
+    line.bold = bold;
+    return line;
+}
+
+void addAccountLines(std::vector<PrintLine>& lines, const Account& account,
+                     const PasswordMask& mask, const ColumnWidths& widths) {
     std::array<std::string, kFieldCount> texts;
     std::array<std::vector<std::string_view>, kFieldCount> parts;
     std::size_t height = 1;
     for (std::size_t f = 0; f < texts.size(); ++f) {
-        texts[f] = shownText(account, static_cast<Field>(f), masked);
+        texts[f] = shown(account, static_cast<Field>(f), mask);
         parts[f] = partsOf(texts[f]);
         height = std::max(height, parts[f].size());
     }
@@ -46,26 +58,38 @@ void addAccountLines(std::vector<PrintLine>& lines, const Account& account, bool
                 cells[f] = parts[f][row];
             }
         }
-        lines.push_back({paddedLine(cells, widths), false});
+        lines.push_back(cellsLine(cells, widths, false));
     }
 }
 
 } // namespace
 
-std::vector<PrintLine> printLayout(const std::vector<Account>& accounts, bool masked) {
-    // A masked password prints as many asterisks as it has characters, so the
-    // widths are those of the real values either way.
-    const ColumnWidths widths = columnWidths(accounts);
+ColumnWidths printColumnWidths(const std::vector<Account>& accounts, const PasswordMask& mask) {
+    ColumnWidths widths = columnWidths(accounts);
+    if (mask) {
+        // A mask may be shorter than its password (it counts what a person
+        // sees as one character); the column is as wide as what it prints.
+        std::size_t width = kColumnHeadings[static_cast<int>(Field::Password)].size();
+        for (const Account& account : accounts) {
+            width = std::max(width, mask(account.password).size());
+        }
+        widths[static_cast<int>(Field::Password)] = width;
+    }
+    return widths;
+}
+
+std::vector<PrintLine> printLayout(const std::vector<Account>& accounts, const PasswordMask& mask) {
+    const ColumnWidths widths = printColumnWidths(accounts, mask);
     std::vector<PrintLine> lines;
     lines.reserve(accounts.size() + 3);
     std::string title(kProductName);
     title += ' ';
     title += kProductVersion;
-    lines.push_back({std::move(title), true});
-    lines.push_back({std::string(), true});
-    lines.push_back({paddedLine(kColumnHeadings, widths), true});
+    lines.push_back({std::move(title), {}, true});
+    lines.push_back({std::string(), {}, true});
+    lines.push_back(cellsLine(kColumnHeadings, widths, true));
     for (const Account& account : accounts) {
-        addAccountLines(lines, account, masked, widths);
+        addAccountLines(lines, account, mask, widths);
     }
     return lines;
 }

@@ -47,7 +47,18 @@ constexpr std::array kProgramErrors = {
     ProgramErrorEntry{ProgramError::FileTooLarge, 1018,
                       "the file is larger than 256 MiB, far larger than any account file"},
     ProgramErrorEntry{ProgramError::TableTooLarge, 1019,
-                      "the accounts are too many or too long for one account file"},
+                      "the accounts are too many or too long for one account file: it would "
+                      "pass 256 MiB, more than any program can read back"},
+    ProgramErrorEntry{ProgramError::BadRecordsMark, 1020,
+                      "the accounts inside the file do not start as this program writes them"},
+    ProgramErrorEntry{ProgramError::TooMuchHistory, 1021,
+                      "an account in the file claims more earlier versions than are kept"},
+    ProgramErrorEntry{ProgramError::TextNotUtf8, 1022,
+                      "a text in the file is not valid UTF-8"},
+    ProgramErrorEntry{ProgramError::IdentityTwice, 1023,
+                      "two accounts in the file have the same identity"},
+    ProgramErrorEntry{ProgramError::BytesAfterRecords, 1024,
+                      "the file holds bytes after its last account"},
 };
 
 } // namespace

@@ -28,6 +28,11 @@ enum class ProgramError {
     NotARegularFile,
     FileTooLarge,
     TableTooLarge,
+    BadRecordsMark,
+    TooMuchHistory,
+    TextNotUtf8,
+    IdentityTwice,
+    BytesAfterRecords,
 };
 
 // The number and the plain-English description of one of the program's errors.

@@ -1,7 +1,10 @@
 #include "core/sealed_file.h"
 
 #include "core/account_records.h"
+#include "core/cp1252.h"
+#include "core/file_limits.h"
 #include "core/program_errors.h"
+#include "core/sealed_records.h"
 
 #include <cerrno>
 #include <new>
@@ -28,7 +31,6 @@ constexpr std::size_t kChecksumAt = kKeyCheckAt + kDigestSize;
 constexpr std::size_t kHeaderSize = kChecksumAt + kDigestSize;
 constexpr std::size_t kTagSize = crypto_aead_xchacha20poly1305_ietf_ABYTES;
 
-constexpr std::uint16_t kVersion = 1;
 constexpr std::uint8_t kArgon2id = crypto_pwhash_ALG_ARGON2ID13;
 constexpr std::size_t kKeySize = crypto_aead_xchacha20poly1305_ietf_KEYBYTES;
 // The two keys derived from the password's: one encrypts, one checks the password.
@@ -100,6 +102,23 @@ DecodeResult damaged(ProgramError e) {
     return damagedBy(programError(e));
 }
 
+// Version 1 held the classic records: Windows-1252 text, no identities.
+DecodeResult fromVersion1Records(DecodeResult result) {
+    if (result.outcome != DecodeOutcome::Read) {
+        return result;
+    }
+    for (Account& a : result.accounts) {
+        for (int f = 0; f < kFieldCount; ++f) {
+            std::string& text = a.field(static_cast<Field>(f));
+            std::string converted = cp1252::toUtf8(text);
+            wipeText(text);
+            text = std::move(converted);
+        }
+        a.id = newAccountId();
+    }
+    return result;
+}
+
 } // namespace
 
 bool isWithinKdfLimits(KdfCost cost) {
@@ -120,13 +139,13 @@ bool isSealedFile(std::string_view fileBytes) {
 }
 
 std::string sealRecords(std::string_view records, std::string_view password, KdfCost cost,
-                        KeyDerivation derive) {
+                        std::uint16_t version, KeyDerivation derive) {
     if (sodium_init() < 0) {
         throw std::bad_alloc();
     }
     std::string file(kHeaderSize + records.size() + kTagSize, '\0');
     file.replace(0, kSealedMagic.size(), kSealedMagic);
-    putLittle(file, kVersionAt, kVersion, 2);
+    putLittle(file, kVersionAt, version, 2);
     file[kKdfAt] = static_cast<char>(kArgon2id);
     putLittle(file, kPassesAt, cost.passes, 4);
     putLittle(file, kMemoryAt, cost.memoryKiB, 4);
@@ -147,11 +166,25 @@ std::string sealRecords(std::string_view records, std::string_view password, Kdf
     return file;
 }
 
-std::string encodeSealedFile(const std::vector<Account>& accounts, std::string_view password,
+std::string encodeSealedFile(const std::vector<Account>& accounts,
+                             const std::vector<Removal>& removals, std::string_view password,
                              KdfCost cost, KeyDerivation derive) {
-    SecretBytes records(recordsSize(accounts));
-    writeRecords(accounts, RecordShifts{}, records.data());
-    return sealRecords(records.view(), password, cost, derive);
+    const std::size_t size = sealedRecordsSize(accounts, removals);
+    // Refused before the key is derived: a file its readers would refuse
+    // must not be written at all.
+    if (kHeaderSize + size + kTagSize > kMaxFileBytes) {
+        throw std::length_error("the accounts are too many or too long for one account file");
+    }
+    SecretBytes records(size);
+    writeSealedRecords(accounts, removals, records.data());
+    return sealRecords(records.view(), password, cost, kSealedVersion, derive);
+}
+
+std::optional<KdfCost> sealedCostOf(std::string_view file) {
+    if (!isSealedFile(file) || file.size() < kHeaderSize) {
+        return std::nullopt;
+    }
+    return KdfCost{little(file, kPassesAt, 4), little(file, kMemoryAt, 4)};
 }
 
 DecodeResult decodeSealedFile(std::string_view file, std::string_view password,
@@ -160,7 +193,7 @@ DecodeResult decodeSealedFile(std::string_view file, std::string_view password,
         return damagedBy(systemError(ENOMEM));
     }
     // The version decides first: a newer program may lay out its header otherwise.
-    if (file.size() >= kVersionAt + 2 && little(file, kVersionAt, 2) > kVersion) {
+    if (file.size() >= kVersionAt + 2 && little(file, kVersionAt, 2) > kSealedVersion) {
         return refusedAs(DecodeOutcome::NewerVersion);
     }
     if (file.size() < kHeaderSize + kTagSize) {
@@ -168,14 +201,24 @@ DecodeResult decodeSealedFile(std::string_view file, std::string_view password,
     }
     unsigned char checksum[kDigestSize];
     digest(checksum, file, kChecksumAt);
-    if (sodium_memcmp(checksum, bytesOf(file, kChecksumAt), kDigestSize) != 0 ||
-        little(file, kVersionAt, 2) != kVersion ||
+    const std::uint32_t version = little(file, kVersionAt, 2);
+    if (sodium_memcmp(checksum, bytesOf(file, kChecksumAt), kDigestSize) != 0 || version < 1 ||
         static_cast<unsigned char>(file[kKdfAt]) != kArgon2id || file[kReservedAt] != 0) {
         return damaged(ProgramError::SealedHeaderDamaged);
     }
     const KdfCost cost{little(file, kPassesAt, 4), little(file, kMemoryAt, 4)};
     if (!isWithinKdfLimits(cost)) {
         return damaged(ProgramError::KdfBeyondLimits);
+    }
+    std::optional<SecretBytes> codePagePassword;
+    if (version == 1) {
+        // Sealed with the password's Windows-1252 bytes: one outside the code
+        // page cannot be this file's.
+        codePagePassword = cp1252::secretFromUtf8(password);
+        if (!codePagePassword) {
+            return refusedAs(DecodeOutcome::WrongPassword);
+        }
+        password = codePagePassword->view();
     }
     const auto keys = deriveKeys(password, file.substr(kSaltAt, kSaltSize), cost, derive);
     if (!keys) {
@@ -196,11 +239,13 @@ DecodeResult decodeSealedFile(std::string_view file, std::string_view password,
             reinterpret_cast<const unsigned char*>(keys->encryption.data())) != 0) {
         return damaged(ProgramError::SealBroken);
     }
-    DecodeResult result = decodeRecords(records.view(), 0);
+    DecodeResult result = version == 1 ? fromVersion1Records(decodeRecords(records.view(), 0))
+                                       : decodeSealedRecords(records.view());
     if (result.outcome != DecodeOutcome::Read && result.outcome != DecodeOutcome::Damaged) {
         // Authenticated records that are not this program's were never written by it.
         return damaged(ProgramError::SealBroken);
     }
+    result.cost = cost;
     return result;
 }
 

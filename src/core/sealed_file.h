@@ -1,7 +1,9 @@
 #pragma once
-// The sealed account file: the account records (core/account_records.h)
-// encrypted with XChaCha20-Poly1305 under a key that Argon2id derives from the
-// master password and a fresh random salt. The header (magic, version, the
+// The sealed account file: the account records encrypted with
+// XChaCha20-Poly1305 under a key that Argon2id derives from the master
+// password and a fresh random salt. Version 2 (core/sealed_records.h) holds
+// UTF-8 text with identities and times; version 1, still read, held the
+// classic records (core/account_records.h) in Windows-1252. The header (magic, version, the
 // derivation's cost, salt, nonce, a key check and a checksum) is authenticated
 // with the records, so no byte of the file can change unnoticed. Every save
 // draws a new salt and nonce. Byte by byte: docs/sealed-file-format.md.
@@ -9,9 +11,11 @@
 
 #include "core/account.h"
 #include "core/decode_result.h"
+#include "core/kdf_cost.h"
 #include "core/secret.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,15 +24,8 @@ namespace lb {
 
 inline constexpr std::string_view kSealedMagic = "\x89LBK\r\n\x1A\n";
 
-// What deriving the key costs: Argon2id's passes over its memory.
-struct KdfCost {
-    std::uint32_t passes = 0;
-    std::uint32_t memoryKiB = 0;
-    bool operator==(const KdfCost&) const = default;
-};
-
-// About half a second on a two-core machine of 2026, with 128 MiB.
-inline constexpr KdfCost kDefaultKdfCost{7, 128 * 1024};
+// The version this program writes; it reads every version up to it.
+inline constexpr std::uint16_t kSealedVersion = 2;
 
 // The most a file may ask of a reader, so that a hostile file can neither
 // exhaust memory nor hang the program: 1 GiB, 32 passes, and no more work
@@ -48,21 +45,28 @@ bool argon2idKey(SecretBytes& key, std::string_view password, std::string_view s
 // True when the bytes start with the sealed file's magic.
 bool isSealedFile(std::string_view fileBytes);
 
-// password holds the Windows-1252 bytes as typed. A wrong password is
-// WrongPassword; a file whose header, cost, seal or records fail a check is
-// Damaged with a numbered error; a version above this program's is NewerVersion.
+// password is the master password in UTF-8 as typed (version 1 files were
+// sealed with its Windows-1252 bytes). A wrong password is WrongPassword; a
+// file whose header, cost, seal or records fail a check is Damaged with a
+// numbered error; a version above this program's is NewerVersion.
 DecodeResult decodeSealedFile(std::string_view fileBytes, std::string_view password,
                               KeyDerivation derive = argon2idKey);
 
-// The sealed file of the accounts. Throws std::bad_alloc when the memory for
-// the key or the records cannot be had, std::length_error for a table the
-// records cannot describe.
-std::string encodeSealedFile(const std::vector<Account>& accounts, std::string_view password,
+// The sealed file (version 2) of the accounts and removals. Throws
+// std::bad_alloc when the memory for the key or the records cannot be had,
+// std::length_error for a table the records cannot describe.
+std::string encodeSealedFile(const std::vector<Account>& accounts,
+                             const std::vector<Removal>& removals, std::string_view password,
                              KdfCost cost, KeyDerivation derive = argon2idKey);
 
-// Seals records already laid out (the fuzzer seals its own).
+// Seals records already laid out under the given version's header (the fuzzer
+// seals its own, and a test keeps a version 1 file). password is sealed as
+// the bytes given.
 std::string sealRecords(std::string_view records, std::string_view password, KdfCost cost,
-                        KeyDerivation derive = argon2idKey);
+                        std::uint16_t version = kSealedVersion, KeyDerivation derive = argon2idKey);
+
+// The cost a sealed file's header names; nothing when it is no sealed file.
+std::optional<KdfCost> sealedCostOf(std::string_view fileBytes);
 
 // The cost new files are sealed with: kDefaultKdfCost, unless a test asked for
 // less so that it need not wait at every save.
