@@ -30,6 +30,8 @@ struct GeneratorSettings {
     std::string separator = "-";
     bool capitalise = false;
     bool withDigit = false;
+
+    bool operator==(const GeneratorSettings&) const = default;
 };
 
 // Both functions take a length or word count beyond its bounds as the nearest

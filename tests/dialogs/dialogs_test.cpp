@@ -1,9 +1,10 @@
-// The four dialogs as a person meets them: what each asks, what each keeps,
-// and how each lets the person out again.
+// The dialogs as a person meets them: what each asks, what each keeps, and
+// how each lets the person out again.
 
 #include "controls.h"
 #include "dialogs/frm_about.h"
 #include "dialogs/frm_clear.h"
+#include "dialogs/frm_generator.h"
 #include "dialogs/frm_options.h"
 #include "dialogs/frm_password.h"
 #include "fake_user.h"
@@ -75,6 +76,8 @@ TEST_F(Dialogs, ModalDialogsTakeEveryClickButTheClearPromptLetsThePersonWorkOn) 
     showOptions(&owner);
     test::whenModalOpens([&](QWidget*) { clickBehind(); });
     showAbout(&owner);
+    test::whenModalOpens([&](QWidget*) { clickBehind(); });
+    generatePassword(&owner);
     EXPECT_EQ(clicksBehind, 0) << "the window behind took a click while a modal dialog was up";
     showClearPrompt(&owner);
     clickBehind();
@@ -121,6 +124,8 @@ TEST_F(Dialogs, CancelEscapeAndTheCloseBoxGiveNoPasswordAndStoreNoOption) {
             leave(d);
         };
         EXPECT_EQ(askPassword(true, typeAndLeave), QString());
+        test::whenModalOpens(leave);
+        EXPECT_EQ(generatePassword(&owner), std::nullopt);
         test::whenModalOpens([&](QWidget* d) {
             for (QCheckBox* box : d->findChildren<QCheckBox*>()) {
                 clickCheckBox(box);
@@ -131,14 +136,15 @@ TEST_F(Dialogs, CancelEscapeAndTheCloseBoxGiveNoPasswordAndStoreNoOption) {
         showOptions(&owner);
         for (const QString& key :
              {settings::kAutoSave, settings::kStartInMiniMode, settings::kDefaultFile,
-              settings::kClearClipboardOnExit, settings::kCopyPasswordWarning}) {
+              settings::kClearClipboardOnExit, settings::kCopyPasswordWarning,
+              settings::kRandomPasswordFromGenerator}) {
             EXPECT_EQ(stored(key), kAbsent) << key.toStdString();
         }
     }
     EXPECT_TRUE(user.messages.empty());
 }
 
-TEST_F(Dialogs, OptionsShowTheStoredChoicesBrowseClearAtOnceAndOkStoresAllFive) {
+TEST_F(Dialogs, OptionsShowTheStoredChoicesBrowseClearAtOnceAndOkStoresThemAll) {
     settings::SaveSetting(settings::kOptions, settings::kAutoSave, QStringLiteral("yes"));
     user.willChooseFile(QStringLiteral("/data/chosen one.lockbk"));
     user.willCancelFileDialog();
@@ -160,6 +166,8 @@ TEST_F(Dialogs, OptionsShowTheStoredChoicesBrowseClearAtOnceAndOkStoresAllFive) 
     EXPECT_EQ(stored(settings::kDefaultFile), QStringLiteral("/data/chosen one.lockbk "));
     EXPECT_EQ(stored(settings::kClearClipboardOnExit), QStringLiteral("Yes")) << "absent is Yes";
     EXPECT_EQ(stored(settings::kCopyPasswordWarning), QStringLiteral("No")) << "ticked, then not";
+    EXPECT_EQ(stored(settings::kRandomPasswordFromGenerator), QStringLiteral("No"))
+        << "absent is No";
 }
 
 TEST_F(Dialogs, TheClearPromptStoresItsTickAndClearsOnlyOnOkWhicheverWayItCloses) {
