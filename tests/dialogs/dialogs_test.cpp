@@ -96,16 +96,61 @@ TEST_F(Dialogs, APasswordIsNeverEmptyAtMost255CodePageCharactersAndConfirmedExac
     });
     EXPECT_EQ(single, QString(255, QLatin1Char('x')));
     const QString confirmed = askPassword(true, [](QWidget* d) {
-        type(d, "txtPassword", QStringLiteral("Secret\u00e9"));
-        type(d, "txtConfirm", QStringLiteral("secret\u00e9"));
+        type(d, "txtPassword", QStringLiteral("Secret\u00e9garden"));
+        type(d, "txtConfirm", QStringLiteral("secret\u00e9garden"));
         QTest::keyClick(control<QLineEdit>(d, "txtConfirm"), Qt::Key_Return);
         ASSERT_TRUE(d->isVisible()) << "a letter-case mismatch is refused";
         control<QLineEdit>(d, "txtConfirm")->clear();
-        type(d, "txtConfirm", QStringLiteral("Secret\u00e9")); // the first box kept its text
+        type(d, "txtConfirm", QStringLiteral("Secret\u00e9garden")); // the first box kept its text
         QTest::keyClick(control<QLineEdit>(d, "txtPassword"), Qt::Key_Return);
     });
-    EXPECT_EQ(confirmed, QStringLiteral("Secret\u00e9"));
+    EXPECT_EQ(confirmed, QStringLiteral("Secret\u00e9garden"));
     EXPECT_EQ(user.messages.size(), 2u) << "each refusal is said";
+}
+
+TEST_F(Dialogs, ANewVeryWeakMasterPasswordIsTakenOnlyAfterAQuestion) {
+    struct Row {
+        const char* name;
+        bool confirm;
+        QString password;
+        QMessageBox::StandardButton answer; // to the question, if asked
+        const char* heard;                  // the meter, through a screen reader
+        bool taken;
+        std::size_t questions;
+    };
+    const QString weak = QStringLiteral("password");
+    const QString fair = QStringLiteral("Tr0ub4dor&3");
+    const Row rows[] = {
+        {"very weak, answered No", true, weak, QMessageBox::No, "Strength: very weak", false, 1},
+        {"very weak, answered Yes", true, weak, QMessageBox::Yes, "Strength: very weak", true, 1},
+        {"fair", true, fair, QMessageBox::NoButton, "Strength: fair", true, 0},
+        {"opening a file", false, weak, QMessageBox::NoButton, nullptr, true, 0},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        user.messages.clear();
+        if (row.questions > 0) {
+            user.willAnswer(row.answer);
+        }
+        const QString result = askPassword(row.confirm, [&](QWidget* d) {
+            type(d, "txtPassword", row.password);
+            auto* meter = d->findChild<QWidget*>(QStringLiteral("meterStrength"));
+            ASSERT_NE(meter, nullptr);
+            EXPECT_EQ(meter->isVisible(), row.confirm);
+            if (row.confirm) {
+                type(d, "txtConfirm", row.password);
+                EXPECT_EQ(meter->accessibleDescription(), QLatin1String(row.heard));
+            }
+            QTest::keyClick(control<QLineEdit>(d, "txtPassword"), Qt::Key_Return);
+            EXPECT_EQ(d->isVisible(), !row.taken) << "after No the person may choose again";
+        });
+        EXPECT_EQ(result, row.taken ? row.password : QString());
+        ASSERT_EQ(user.messages.size(), row.questions);
+        if (row.questions > 0) {
+            EXPECT_EQ(user.messages[0].icon, QMessageBox::Warning);
+            EXPECT_EQ(user.messages[0].defaultButton, QMessageBox::No) << "Enter keeps it out";
+        }
+    }
 }
 
 TEST_F(Dialogs, CancelEscapeAndTheCloseBoxGiveNoPasswordAndStoreNoOption) {
