@@ -14,6 +14,9 @@ packages=(
   xvfb xauth imagemagick x11-utils xdotool
   python3
   libsodium-dev nlohmann-json3-dev zlib1g-dev
+  # zxcvbn estimates password strength; wamerican's word list is read at
+  # configure time for the passphrase words.
+  libzxcvbn-dev wamerican
   desktop-file-utils shared-mime-info xdg-utils dpkg-dev fakeroot file
   # rsvg-convert draws the installed PNG icons; mimetype lets xdg-mime read the
   # shared MIME database on a machine without a desktop session.

@@ -1,6 +1,9 @@
 #include "core/random_source.h"
 
 #include <cmath>
+#include <cstdint>
+#include <new>
+#include <sodium.h>
 
 namespace lb {
 namespace {
@@ -12,16 +15,13 @@ std::unique_ptr<RandomSource>& current() {
 
 } // namespace
 
-SystemRandomSource::SystemRandomSource() {
-    std::random_device device;
-    std::seed_seq seed{device(), device(), device(), device(),
-                       device(), device(), device(), device()};
-    engine_.seed(seed);
-}
-
 float SystemRandomSource::next() {
-    // 24 random bits fill a float's mantissa exactly, so the result is always below 1.
-    return static_cast<float>(engine_() >> 8) * (1.0f / 16777216.0f);
+    if (sodium_init() < 0) {
+        throw std::bad_alloc();
+    }
+    // 24 uniform bits fill a float's mantissa exactly, so the result is always below 1.
+    constexpr std::uint32_t kSteps = 1u << 24;
+    return static_cast<float>(randombytes_uniform(kSteps)) * (1.0f / kSteps);
 }
 
 RandomSource& randomSource() {

@@ -1,10 +1,9 @@
 #pragma once
-// The process's one pseudo-random source: uniformly distributed numbers r with
+// The process's one random source: uniformly distributed numbers r with
 // 0 <= r < 1 in single precision. The password generator and the account-file
 // writer draw from it through RandomBetween.
 
 #include <memory>
-#include <random>
 
 namespace lb {
 
@@ -15,15 +14,12 @@ public:
     virtual float next() = 0;
 };
 
-// Seeded once from the operating system's random source, never from the clock:
-// a clock seed would make every generated password guessable from its time.
+// Every draw comes straight from the operating system's random source, never
+// from a generator seeded once: no draw tells anything about another, and a
+// generated password cannot be guessed from the time or from earlier ones.
 class SystemRandomSource final : public RandomSource {
 public:
-    SystemRandomSource();
     float next() override;
-
-private:
-    std::mt19937 engine_;
 };
 
 // The process-wide source. Tests replace it to make every draw predictable;

@@ -67,6 +67,10 @@ FrmOptions::FrmOptions(QWidget* mainWindow)
               QStringLiteral("S&how warning when you copy passwords to the Windows clipboard?"),
               this),
           "chkShowCopyWarning")),
+      chkRandomPasswordFromGenerator(named(
+          new QCheckBox(
+              QStringLiteral("&Ran. Password uses the password generator's last settings?"), this),
+          "chkRandomPasswordFromGenerator")),
       cmdOk(named(new QPushButton(QStringLiteral("&Ok"), this), "cmdOk")),
       cmdCancel(named(new QPushButton(QStringLiteral("&Cancel"), this), "cmdCancel")) {
     setObjectName(QStringLiteral("frmOptions"));
@@ -105,6 +109,7 @@ FrmOptions::FrmOptions(QWidget* mainWindow)
     security->addWidget(chkClearClipboardExit, 0, 0);
     security->addWidget(cmdClearClipboard, 0, 1, Qt::AlignRight);
     security->addWidget(chkShowCopyWarning, 1, 0, 1, 2);
+    security->addWidget(chkRandomPasswordFromGenerator, 2, 0, 1, 2);
     security->setColumnStretch(0, 1);
 
     auto* separator = new QFrame(this);
@@ -147,16 +152,18 @@ void FrmOptions::Form_Load() {
     txtDefaultFile->setText(GetSetting(kOptions, kDefaultFile, QString()));
     chkClearClipboardExit->setChecked(optionOn(kClearClipboardOnExit, true));
     chkShowCopyWarning->setChecked(optionOn(kCopyPasswordWarning, true));
+    chkRandomPasswordFromGenerator->setChecked(optionOn(kRandomPasswordFromGenerator, false));
 }
 
 void FrmOptions::cmdOk_Click() {
     using namespace settings;
-    // All five every time, changed or not; the path exactly as typed.
+    // All of them every time, changed or not; the path exactly as typed.
     saveOption(kAutoSave, chkAutoSave->isChecked());
     saveOption(kStartInMiniMode, chkStartInMiniMode->isChecked());
     SaveSetting(kOptions, kDefaultFile, txtDefaultFile->text());
     saveOption(kClearClipboardOnExit, chkClearClipboardExit->isChecked());
     saveOption(kCopyPasswordWarning, chkShowCopyWarning->isChecked());
+    saveOption(kRandomPasswordFromGenerator, chkRandomPasswordFromGenerator->isChecked());
     accept();
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// frmOptions: the five user options of the settings store. Read when the
+// frmOptions: the user options of the settings store. Read when the
 // dialog opens, written all together by Ok; Cancel, Escape and the close box
 // write nothing. Also clears the clipboard on demand.
 
@@ -29,6 +29,7 @@ private:
     QCheckBox* chkClearClipboardExit;
     QPushButton* cmdClearClipboard;
     QCheckBox* chkShowCopyWarning;
+    QCheckBox* chkRandomPasswordFromGenerator;
     QPushButton* cmdOk;
     QPushButton* cmdCancel;
 };

@@ -1,5 +1,6 @@
 #include "dialogs/frm_password.h"
 
+#include "dialogs/strength_meter.h"
 #include "platform/account_text.h"
 #include "platform/asterisk_style.h"
 #include "platform/message_box.h"
@@ -48,6 +49,19 @@ void informUser(QWidget* parent, const QString& text) {
     ui::showInformation(parent, texts::kAppName, text);
 }
 
+// A very weak master password gives the whole file away; it is the person's
+// choice, but only once they have heard what it costs.
+bool acceptVeryWeak(QWidget* parent) {
+    return ui::showMessage(
+               parent,
+               ui::Message{texts::kAppName,
+                           QStringLiteral("This master password is very weak: anyone who gets a "
+                                          "copy of the file can find it in moments and read every "
+                                          "password in it. Use it anyway?"),
+                           QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No,
+                           QMessageBox::No, QMessageBox::No}) == QMessageBox::Yes;
+}
+
 } // namespace
 
 FrmPassword::FrmPassword(QWidget* owner)
@@ -67,6 +81,9 @@ FrmPassword::FrmPassword(QWidget* owner)
     lblConfirm->setBuddy(txtConfirm);
     txtPassword->setAccessibleName(lblPassword->text());
     txtConfirm->setAccessibleName(lblConfirm->text());
+    meterStrength = new StrengthMeter(this);
+    meterStrength->setObjectName(QStringLiteral("meterStrength"));
+    connect(txtPassword, &QLineEdit::textChanged, meterStrength, &StrengthMeter::setPassword);
     auto* lblWarning = new QLabel(
         QStringLiteral("Warning: Passwords in Lockerbook are always case-sensitive."), this);
 
@@ -81,18 +98,21 @@ FrmPassword::FrmPassword(QWidget* owner)
     auto* grid = new QGridLayout(this);
     grid->addWidget(lblPassword, 0, 0);
     grid->addWidget(txtPassword, 0, 1);
-    grid->addWidget(lblConfirm, 1, 0);
-    grid->addWidget(txtConfirm, 1, 1);
-    grid->addWidget(lblWarning, 2, 0, 1, 2);
+    grid->addWidget(meterStrength, 1, 1);
+    grid->addWidget(lblConfirm, 2, 0);
+    grid->addWidget(txtConfirm, 2, 1);
+    grid->addWidget(lblWarning, 3, 0, 1, 2);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(cmdOk);
     buttons->addWidget(cmdCancel);
-    grid->addLayout(buttons, 3, 0, 1, 2);
+    grid->addLayout(buttons, 4, 0, 1, 2);
     grid->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 QString FrmPassword::GetPassword(bool confirm) {
+    // Strength matters when a password is chosen, not when a file is opened.
+    meterStrength->setVisible(confirm);
     if (!confirm) {
         txtConfirm->setEnabled(false);
         // Drawn in the button-face colour so the unused box reads as inactive.
@@ -119,6 +139,10 @@ void FrmPassword::cmdOk_Click() {
     }
     if (txtPassword->text().isEmpty()) {
         informUser(this, QStringLiteral("Passwords cannot be null strings."));
+        return;
+    }
+    if (txtConfirm->isEnabled() &&
+        strengthOf(txtPassword->text()).level == StrengthLevel::VeryWeak && !acceptVeryWeak(this)) {
         return;
     }
     accept();

@@ -2,7 +2,9 @@
 // frmPassword: asks for the master password of an account file, once when a
 // file is opened, twice when a new file's password is being chosen. One
 // dialog serves one question: create it, call GetPassword, let it go, so that
-// nothing typed for an earlier file is ever shown again.
+// nothing typed for an earlier file is ever shown again. A new password's
+// strength shows under it as it is typed, and a very weak one is taken only
+// after a question.
 
 #include <QDialog>
 
@@ -10,6 +12,8 @@ class QLineEdit;
 class QPushButton;
 
 namespace lb {
+
+class StrengthMeter;
 
 class FrmPassword : public QDialog {
     Q_OBJECT
@@ -27,6 +31,7 @@ public:
     QLineEdit* txtConfirm;
     QPushButton* cmdOk;
     QPushButton* cmdCancel;
+    StrengthMeter* meterStrength;
 
 private:
     void cmdOk_Click();

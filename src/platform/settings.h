@@ -19,6 +19,9 @@ inline const QString kStartInMiniMode = QStringLiteral("StartInMiniMode");      
 inline const QString kDefaultFile = QStringLiteral("DefaultFile");                   // ""
 inline const QString kClearClipboardOnExit = QStringLiteral("ClearClipboardOnExit"); // "Yes"
 inline const QString kCopyPasswordWarning = QStringLiteral("CopyPasswordWarning");   // "Yes"
+// "Yes": "&Ran. Password" uses the password generator's last settings.
+inline const QString kRandomPasswordFromGenerator =
+    QStringLiteral("RandomPasswordFromGenerator"); // "No"
 
 QString GetSetting(const QString& section, const QString& key, const QString& defaultValue);
 void SaveSetting(const QString& section, const QString& key, const QString& value);

@@ -1,9 +1,10 @@
-// The four dialogs as a person meets them: what each asks, what each keeps,
-// and how each lets the person out again.
+// The dialogs as a person meets them: what each asks, what each keeps, and
+// how each lets the person out again.
 
 #include "controls.h"
 #include "dialogs/frm_about.h"
 #include "dialogs/frm_clear.h"
+#include "dialogs/frm_generator.h"
 #include "dialogs/frm_options.h"
 #include "dialogs/frm_password.h"
 #include "fake_user.h"
@@ -71,6 +72,8 @@ TEST_F(Dialogs, ModalDialogsTakeEveryClickButTheClearPromptLetsThePersonWorkOn) 
     showOptions(&owner);
     test::whenModalOpens([&](QWidget*) { clickBehind(); });
     showAbout(&owner);
+    test::whenModalOpens([&](QWidget*) { clickBehind(); });
+    generatePassword(&owner);
     EXPECT_EQ(clicksBehind, 0) << "the window behind took a click while a modal dialog was up";
     showClearPrompt(&owner);
     clickBehind();
@@ -90,16 +93,61 @@ TEST_F(Dialogs, APasswordIsNeverEmptyAtMost255CharactersOfAnyScriptAndConfirmedE
     // Three characters as a person sees them, then x up to 255.
     EXPECT_EQ(single, QStringLiteral("\u4e2de\u0301\U0001F3AE") + QString(252, QLatin1Char('x')));
     const QString confirmed = askPassword(true, [](QWidget* d) {
-        type(d, "txtPassword", QStringLiteral("Secret\u00e9\u0416"));
-        type(d, "txtConfirm", QStringLiteral("secret\u00e9\u0416"));
+        type(d, "txtPassword", QStringLiteral("Secret\u00e9garden\u0416"));
+        type(d, "txtConfirm", QStringLiteral("secret\u00e9garden\u0416"));
         QTest::keyClick(control<QLineEdit>(d, "txtConfirm"), Qt::Key_Return);
         ASSERT_TRUE(d->isVisible()) << "a letter-case mismatch is refused";
         control<QLineEdit>(d, "txtConfirm")->clear();
-        type(d, "txtConfirm", QStringLiteral("Secret\u00e9\u0416")); // the first box kept its text
+        type(d, "txtConfirm", QStringLiteral("Secret\u00e9garden\u0416")); // the first box kept its text
         QTest::keyClick(control<QLineEdit>(d, "txtPassword"), Qt::Key_Return);
     });
-    EXPECT_EQ(confirmed, QStringLiteral("Secret\u00e9\u0416"));
+    EXPECT_EQ(confirmed, QStringLiteral("Secret\u00e9garden\u0416"));
     EXPECT_EQ(user.messages.size(), 2u) << "each refusal is said";
+}
+
+TEST_F(Dialogs, ANewVeryWeakMasterPasswordIsTakenOnlyAfterAQuestion) {
+    struct Row {
+        const char* name;
+        bool confirm;
+        QString password;
+        QMessageBox::StandardButton answer; // to the question, if asked
+        const char* heard;                  // the meter, through a screen reader
+        bool taken;
+        std::size_t questions;
+    };
+    const QString weak = QStringLiteral("password");
+    const QString fair = QStringLiteral("Tr0ub4dor&3");
+    const Row rows[] = {
+        {"very weak, answered No", true, weak, QMessageBox::No, "Strength: very weak", false, 1},
+        {"very weak, answered Yes", true, weak, QMessageBox::Yes, "Strength: very weak", true, 1},
+        {"fair", true, fair, QMessageBox::NoButton, "Strength: fair", true, 0},
+        {"opening a file", false, weak, QMessageBox::NoButton, nullptr, true, 0},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        user.messages.clear();
+        if (row.questions > 0) {
+            user.willAnswer(row.answer);
+        }
+        const QString result = askPassword(row.confirm, [&](QWidget* d) {
+            type(d, "txtPassword", row.password);
+            auto* meter = d->findChild<QWidget*>(QStringLiteral("meterStrength"));
+            ASSERT_NE(meter, nullptr);
+            EXPECT_EQ(meter->isVisible(), row.confirm);
+            if (row.confirm) {
+                type(d, "txtConfirm", row.password);
+                EXPECT_EQ(meter->accessibleDescription(), QLatin1String(row.heard));
+            }
+            QTest::keyClick(control<QLineEdit>(d, "txtPassword"), Qt::Key_Return);
+            EXPECT_EQ(d->isVisible(), !row.taken) << "after No the person may choose again";
+        });
+        EXPECT_EQ(result, row.taken ? row.password : QString());
+        ASSERT_EQ(user.messages.size(), row.questions);
+        if (row.questions > 0) {
+            EXPECT_EQ(user.messages[0].icon, QMessageBox::Warning);
+            EXPECT_EQ(user.messages[0].defaultButton, QMessageBox::No) << "Enter keeps it out";
+        }
+    }
 }
 
 TEST_F(Dialogs, CancelEscapeAndTheCloseBoxGiveNoPasswordAndStoreNoOption) {
@@ -118,6 +166,8 @@ TEST_F(Dialogs, CancelEscapeAndTheCloseBoxGiveNoPasswordAndStoreNoOption) {
             leave(d);
         };
         EXPECT_EQ(askPassword(true, typeAndLeave), QString());
+        test::whenModalOpens(leave);
+        EXPECT_EQ(generatePassword(&owner), std::nullopt);
         test::whenModalOpens([&](QWidget* d) {
             for (QCheckBox* box : d->findChildren<QCheckBox*>()) {
                 clickCheckBox(box);
@@ -128,14 +178,15 @@ TEST_F(Dialogs, CancelEscapeAndTheCloseBoxGiveNoPasswordAndStoreNoOption) {
         showOptions(&owner);
         for (const QString& key :
              {settings::kAutoSave, settings::kStartInMiniMode, settings::kDefaultFile,
-              settings::kClearClipboardOnExit, settings::kCopyPasswordWarning}) {
+              settings::kClearClipboardOnExit, settings::kCopyPasswordWarning,
+              settings::kRandomPasswordFromGenerator}) {
             EXPECT_EQ(stored(key), kAbsent) << key.toStdString();
         }
     }
     EXPECT_TRUE(user.messages.empty());
 }
 
-TEST_F(Dialogs, OptionsShowTheStoredChoicesBrowseClearAtOnceAndOkStoresAllFive) {
+TEST_F(Dialogs, OptionsShowTheStoredChoicesBrowseClearAtOnceAndOkStoresThemAll) {
     settings::SaveSetting(settings::kOptions, settings::kAutoSave, QStringLiteral("yes"));
     user.willChooseFile(QStringLiteral("/data/chosen one.lockbk"));
     user.willCancelFileDialog();
@@ -157,6 +208,8 @@ TEST_F(Dialogs, OptionsShowTheStoredChoicesBrowseClearAtOnceAndOkStoresAllFive) 
     EXPECT_EQ(stored(settings::kDefaultFile), QStringLiteral("/data/chosen one.lockbk "));
     EXPECT_EQ(stored(settings::kClearClipboardOnExit), QStringLiteral("Yes")) << "absent is Yes";
     EXPECT_EQ(stored(settings::kCopyPasswordWarning), QStringLiteral("No")) << "ticked, then not";
+    EXPECT_EQ(stored(settings::kRandomPasswordFromGenerator), QStringLiteral("No"))
+        << "absent is No";
 }
 
 TEST_F(Dialogs, TheClearPromptStoresItsTickAndClearsOnlyOnOkWhicheverWayItCloses) {
