@@ -5,6 +5,7 @@
 
 #include "dialogs/frm_about.h"
 #include "dialogs/frm_options.h"
+#include "mainwindow/account_list_view.h"
 #include "mainwindow/frm_main.h"
 #include "mainwindow/help.h"
 #include "platform/artwork.h"
@@ -65,6 +66,17 @@ void FrmMain::buildCommands() {
     separator(m.mnuFile, "mnuFileSep3");
     m.mnuFileExit = entry(m.mnuFile, "mnuFileExit", "E&xit");
 
+    m.mnuEdit = topMenu(bar, "mnuEdit", "&Edit");
+    m.mnuEditUndo = history_.createUndoAction(m.mnuEdit);
+    m.mnuEditUndo->setObjectName(QStringLiteral("mnuEditUndo"));
+    m.mnuEditUndo->setShortcut(QKeySequence::Undo);
+    m.mnuEditRedo = history_.createRedoAction(m.mnuEdit);
+    m.mnuEditRedo->setObjectName(QStringLiteral("mnuEditRedo"));
+    m.mnuEditRedo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence::Redo});
+    m.mnuEdit->addAction(m.mnuEditUndo);
+    m.mnuEdit->addAction(m.mnuEditRedo);
+
     m.mnuView = topMenu(bar, "mnuView", "&View");
     m.mnuViewToolbar = checkEntry(m.mnuView, "mnuViewToolbar", "&Toolbar", Qt::Key_F5, true);
     m.mnuViewStatusBar = checkEntry(m.mnuView, "mnuViewStatusBar", "&Status Bar", Qt::Key_F6, true);
@@ -79,6 +91,20 @@ void FrmMain::buildCommands() {
     m.mnuAccountsAdd = entry(m.mnuAccounts, "mnuAccountsAdd", "&Add", Qt::CTRL | Qt::Key_E);
     m.mnuAccountsRemove =
         entry(m.mnuAccounts, "mnuAccountsRemove", "&Remove", Qt::CTRL | Qt::Key_R);
+    separator(m.mnuAccounts, "mnuAccountsSep1");
+    m.mnuAccountsGenerate =
+        entry(m.mnuAccounts, "mnuAccountsGenerate", "&Generate Password...", Qt::CTRL | Qt::Key_G);
+
+    // Keys without a menu entry of their own: Delete in the list, Ctrl+F.
+    m.lstAccountsDelete = new QAction(QStringLiteral("Remove"), lstAccounts);
+    m.lstAccountsDelete->setObjectName(QStringLiteral("lstAccountsDelete"));
+    m.lstAccountsDelete->setShortcut(QKeySequence::Delete);
+    m.lstAccountsDelete->setShortcutContext(Qt::WidgetShortcut);
+    lstAccounts->addAction(m.lstAccountsDelete);
+    m.txtFindFocus = new QAction(QStringLiteral("Find"), this);
+    m.txtFindFocus->setObjectName(QStringLiteral("txtFindFocus"));
+    m.txtFindFocus->setShortcut(QKeySequence::Find);
+    addAction(m.txtFindFocus);
 
     m.mnuCloseMiniMode = bar->addAction(QStringLiteral("&Close MiniMode"));
     m.mnuCloseMiniMode->setObjectName(QStringLiteral("mnuCloseMiniMode"));
@@ -112,6 +138,9 @@ void FrmMain::buildCommands() {
         file_.FileSaved = false;
     });
     route(m.mnuAccountsRemove, [this] { mnuAccountsRemove_Click(); });
+    route(m.lstAccountsDelete, [this] { mnuAccountsRemove_Click(); });
+    route(m.mnuAccountsGenerate, [this] { mnuAccountsGenerate_Click(); });
+    route(m.txtFindFocus, [this] { focusFindBox(); });
     route(m.mnuHelpFile, [this] { openHelpFile(this); });
     route(m.mnuHelpAbout, [this] { showAbout(this); });
 }

@@ -19,6 +19,10 @@ struct MainCommands {
     QAction* mnuFileOptions = nullptr;
     QAction* mnuFileExit = nullptr;
 
+    QMenu* mnuEdit = nullptr;
+    QAction* mnuEditUndo = nullptr;
+    QAction* mnuEditRedo = nullptr;
+
     QMenu* mnuView = nullptr;
     QAction* mnuViewToolbar = nullptr;
     QAction* mnuViewStatusBar = nullptr;
@@ -29,6 +33,11 @@ struct MainCommands {
     QMenu* mnuAccounts = nullptr;
     QAction* mnuAccountsAdd = nullptr;
     QAction* mnuAccountsRemove = nullptr;
+    QAction* mnuAccountsGenerate = nullptr;
+    // The Delete key in the list: Remove.
+    QAction* lstAccountsDelete = nullptr;
+    // Ctrl+F: to the find box.
+    QAction* txtFindFocus = nullptr;
 
     // A top-level entry without a menu, shown only in mini mode.
     QAction* mnuCloseMiniMode = nullptr;

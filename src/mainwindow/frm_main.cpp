@@ -2,7 +2,6 @@
 
 #include "core/classic_file.h"
 #include "core/clock.h"
-#include "core/random_password.h"
 #include "dialogs/frm_clear.h"
 #include "dialogs/password_prompt.h"
 #include "mainwindow/account_list_view.h"
@@ -17,6 +16,7 @@
 #include "platform/texts.h"
 #include "platform/twips.h"
 #include "store/copy_commands.h"
+#include "store/table_edits.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -43,6 +43,8 @@ FrmMain::FrmMain(QWidget* parent) : QMainWindow(parent) {
     buildClientArea();
     buildCommands();
     buildToolbar();
+    buildFindBox();
+    buildHistory();
     connectDetailPane();
     resize(qRound(twipsToPixels(this, kDesignedClientWidthTwips)),
            qRound(twipsToPixels(this, kDesignedClientHeightTwips)) +
@@ -147,15 +149,15 @@ void FrmMain::connectDetailPane() {
             [this] { copyUserNameOrUrl(*this, picView->txtViewURL->text()); });
     connect(picView->cmdViewCopyPassword, &QPushButton::clicked, this,
             [this] { copyPassword(*this, picView->txtViewPassword->text()); });
-    connect(picView->cmdViewRandomPassword, &QPushButton::clicked, this, [this] {
-        picView->txtViewPassword->setText(QString::fromStdString(RandomPassword()));
-    });
+    connect(picView->cmdViewRandomPassword, &QPushButton::clicked, this,
+            &FrmMain::cmdViewRandomPassword_Click);
     connect(picView->cmdViewGoURL, &QPushButton::clicked, this,
             [this] { goToUrl(picView->txtViewURL->text()); });
 }
 
 bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusIn) {
+        ++visit_;
         SelectAllText(qobject_cast<QWidget*>(watched));
     }
     return QMainWindow::eventFilter(watched, event);
@@ -293,6 +295,7 @@ void FrmMain::lstAccounts_ItemClick(int row) {
         return;
     }
     EnableDetailView();
+    ++visit_;
     // Nothing is shown while the boxes are filled, so filling writes nothing back.
     model_.setViewingIndex(-1);
     const Account& a = model_.account(row);
@@ -321,29 +324,43 @@ void FrmMain::showAccount(int row) {
     lstAccounts_ItemClick(row);
 }
 
+Field FrmMain::fieldOf(QWidget* box) const {
+    if (box == picView->txtViewNotes) {
+        return Field::Notes;
+    }
+    if (box == picView->txtViewUserName) {
+        return Field::UserName;
+    }
+    if (box == picView->txtViewPassword) {
+        return Field::Password;
+    }
+    return box == picView->txtViewURL ? Field::Url : Field::AccountName;
+}
+
 void FrmMain::writeBack(QWidget* box) {
     const int index = model_.viewingIndex();
     if (index < 0) {
         return;
     }
-    QString text;
-    Field field = Field::AccountName;
-    if (box == picView->txtViewNotes) {
-        text = picView->txtViewNotes->storedText();
-        field = Field::Notes;
-    } else {
-        text = static_cast<QLineEdit*>(box)->text();
-        if (box == picView->txtViewUserName) {
-            field = Field::UserName;
-        } else if (box == picView->txtViewPassword) {
-            field = Field::Password;
-        } else if (box == picView->txtViewURL) {
-            field = Field::Url;
-        }
-    }
-    model_.setField(index, field, toAccountText(text));
+    const Field field = fieldOf(box);
+    QString text = field == Field::Notes ? picView->txtViewNotes->storedText()
+                                         : static_cast<QLineEdit*>(box)->text();
+    std::string value = toAccountText(text);
     wipeText(text);
-    file_.FileSaved = false;
+    const Account& current = model_.accounts()[static_cast<std::size_t>(index)];
+    if (current.field(field) == value) {
+        return;
+    }
+    Account before = current;
+    model_.setField(index, field, std::move(value));
+    Account after = model_.accounts()[static_cast<std::size_t>(index)];
+    const QString stepText =
+        !stepText_.isEmpty()
+            ? stepText_
+            : QStringLiteral("Edit %1 of %2")
+                  .arg(AccountTableModel::heading(static_cast<int>(field)), quotedName(before));
+    history_.push(new FieldStep(model_, std::move(before), std::move(after), field, visit_,
+                                stepText, [this](int shown) { revealAccount(shown); }));
 }
 
 // ---- the account store ---------------------------------------------------------------------
@@ -354,6 +371,7 @@ void FrmMain::NewFile() {
     }
     model_.setViewingIndex(-1);
     model_.replaceAll({});
+    tableReplaced();
     file_.CurrentFileName.clear();
     file_.CurrentPassword.clear();
     file_.kind = FileKind::Sealed;
@@ -376,8 +394,10 @@ void FrmMain::AddAccount() {
     account.name = "New Account " + std::to_string(file_.NewAccountCounter);
     const QString today = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
     account.notes = "Added " + toAccountText(today);
-    const int index = model_.insert(std::move(account));
-    showAccount(model_.rowOfIndex(index));
+    // The new account must be seen: the find box would hide it.
+    emptyFindBox();
+    history_.push(
+        new AddStep(model_, std::move(account), [this](int index) { revealAccount(index); }));
 }
 
 void FrmMain::mnuAccountsRemove_Click() {
@@ -387,17 +407,10 @@ void FrmMain::mnuAccountsRemove_Click() {
         return;
     }
     const int row = current.row();
-    {
-        const QSignalBlocker block(lstAccounts->selectionModel());
-        model_.removeAt(model_.indexOfRow(row));
-    }
-    if (model_.size() > 0) {
-        showAccount(std::min(row, model_.size() - 1));
-    } else {
-        model_.setViewingIndex(-1);
-        ClearDetailView();
-    }
-    file_.FileSaved = false;
+    const QSignalBlocker block(lstAccounts->selectionModel());
+    // There is no question: Edit > Undo brings the account back.
+    history_.push(new RemoveStep(model_, model_.indexOfRow(row),
+                                 [this](int index) { revealAccount(index); }));
 }
 
 // ---- shut-down -----------------------------------------------------------------------------

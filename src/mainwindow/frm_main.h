@@ -12,8 +12,10 @@
 #include "store/current_file.h"
 
 #include <QMainWindow>
+#include <QUndoStack>
 
 class QFrame;
+class QLineEdit;
 class QStatusBar;
 class QToolBar;
 
@@ -40,6 +42,8 @@ public:
     void ClearDetailView() override;
     void showAccount(int row) override;
     bool QuerySave() override;
+    void tableSaved() override;
+    void tableReplaced() override;
     QString askPassword(bool confirm) override;
     void showClearPrompt() override;
 
@@ -61,6 +65,8 @@ public:
     double splitPercentage() const { return SplitPercentage; }
 
     const MainCommands& commands() const { return menu_; }
+    // The history of changes behind Edit > Undo and Redo.
+    const QUndoStack& history() const { return history_; }
 
     // The designed client area, in twips.
     static constexpr int kDesignedClientWidthTwips = 9165;
@@ -84,6 +90,8 @@ private:
     void buildToolbar();
     void connectDetailPane();
     void writeBack(QWidget* box);
+    // The field a detail box edits.
+    Field fieldOf(QWidget* box) const;
     void EnableDetailView();
     static void SelectAllText(QWidget* box);
     // The toolbar's "remove" button follows the detail pane; the menu entry never changes.
@@ -101,6 +109,24 @@ private:
     void storeWindowSettings();
     void recordNormalGeometry();
 
+    // history.cpp: the steps of Edit > Undo and Redo.
+    void buildHistory();
+    // Shows the account at index after a step, revealing it when the find box hides it.
+    void revealAccount(int index);
+    // A change made outside the history (the master password): unsaved even
+    // when every step is undone.
+    void markChangedOutsideHistory();
+    // Puts a new password into the shown account as one step of its own.
+    void setPasswordAsStep(const QString& password, const QString& stepText);
+    void mnuAccountsGenerate_Click();
+    void cmdViewRandomPassword_Click();
+
+    // find.cpp: the find box at the right end of the toolbar.
+    void buildFindBox();
+    void findTextChanged(const QString& text);
+    void focusFindBox();
+    void emptyFindBox();
+
     // The client area (everything below the menu bar) and its controls.
     QWidget* client = nullptr;
     QToolBar* tbToolbar = nullptr;
@@ -110,6 +136,7 @@ private:
     SplitterBar* picSeperator = nullptr;
     QWidget* picSlideLine = nullptr;
     DetailPane* picView = nullptr;
+    QLineEdit* txtFind = nullptr;
     MainCommands menu_;
 
     bool InMiniMode = false;
@@ -123,6 +150,13 @@ private:
     AccountTableModel model_;
     CurrentFile file_;
     bool busy_ = false;
+
+    QUndoStack history_;
+    // Counts the visits to the detail boxes, so that one visit is one step.
+    int visit_ = 0;
+    // The text of the step the next write-back makes, when not an edit.
+    QString stepText_;
+    bool changedOutsideHistory_ = false;
 };
 
 } // namespace lb

@@ -17,7 +17,8 @@ namespace lb {
 
 void FrmMain::SetMiniMode(bool mode) {
     InMiniMode = mode;
-    for (QMenu* menu : {menu_.mnuFile, menu_.mnuView, menu_.mnuAccounts, menu_.mnuHelp}) {
+    for (QMenu* menu :
+         {menu_.mnuFile, menu_.mnuEdit, menu_.mnuView, menu_.mnuAccounts, menu_.mnuHelp}) {
         menu->menuAction()->setVisible(!mode);
         // A hidden menu's shortcuts must not reach its entries.
         for (QAction* entry : menu->actions()) {

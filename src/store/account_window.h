@@ -37,6 +37,11 @@ public:
     // Asks whether unsaved changes are to be saved first; false means stop.
     virtual bool QuerySave() = 0;
 
+    // The table was written to its file: what is in the file now is the saved state.
+    virtual void tableSaved() = 0;
+    // A whole new table came in (open, import): the history of changes starts afresh.
+    virtual void tableReplaced() = 0;
+
     // frmPassword: the master password, typed twice with confirm; the empty
     // text means the person cancelled.
     virtual QString askPassword(bool confirm) = 0;

@@ -26,6 +26,7 @@ bool takeDecodedFile(AccountWindow& w, const QString& path, SecretBytes password
     file.cost = kind == FileKind::Sealed ? std::optional<KdfCost>(result.cost) : std::nullopt;
     file.diskStamp = std::move(stamp);
     file.FileSaved = true;
+    w.tableReplaced();
     return true;
 }
 

@@ -186,6 +186,7 @@ bool WriteAccountFile(AccountWindow& w, const QString& path, FileKind kind) {
     file.diskStamp = std::move(stamp);
     file.FileSaved = true;
     w.table().markSaved();
+    w.tableSaved();
     w.EndBusy();
     w.SetStatusText(QStringLiteral("Saved (%1 bytes)").arg(size));
     return true;

@@ -23,6 +23,7 @@ protected:
     void SetUp() override {
         resetSettings();
         user = std::make_unique<FakeUser>();
+        user->answerTheGenerator();
         user->windowBusy = [this] { return window->isBusy(); };
         window = std::make_unique<FrmMain>();
     }

@@ -65,7 +65,8 @@ TEST_F(Window, EveryShortcutRunsItsCommandAndTheRestHaveNone) {
         {"Ctrl+T", m.mnuViewOnTop},   {"Ctrl+M", m.mnuViewMaskPasswords},
         {"Ctrl+E", m.mnuAccountsAdd}, {"Ctrl+R", m.mnuAccountsRemove},
         {"F1", m.mnuHelpFile},        {"F5", m.mnuViewToolbar},
-        {"F6", m.mnuViewStatusBar},   {"Ctrl+I", m.mnuViewMiniMode}};
+        {"F6", m.mnuViewStatusBar},   {"Ctrl+I", m.mnuViewMiniMode},
+        {"Ctrl+G", m.mnuAccountsGenerate}, {"Ctrl+F", m.txtFindFocus}};
     for (const auto& [keys, command] : table) {
         EXPECT_EQ(triggeredBy(keys, command), 1) << keys;
         window->SetMiniMode(false);
@@ -73,7 +74,7 @@ TEST_F(Window, EveryShortcutRunsItsCommandAndTheRestHaveNone) {
     for (QAction* none : {m.mnuFileSaveAs, m.mnuFileExport, m.mnuFileOptions, m.mnuFileExit}) {
         EXPECT_TRUE(none->shortcut().isEmpty()) << none->objectName().toStdString();
     }
-    EXPECT_EQ(visibleMenus(), (QStringList{"&File", "&View", "&Accounts", "&Help"}));
+    EXPECT_EQ(visibleMenus(), (QStringList{"&File", "&Edit", "&View", "&Accounts", "&Help"}));
 }
 
 TEST_F(Window, TheToolbarRunsTheMenusCommandsAndItsCheckButtonsAreTheirCheckMarks) {
@@ -155,7 +156,7 @@ TEST_F(Window, MiniModeLeavesOnlyTheListAndCloseMiniModeAndComesBackAsItWas) {
     EXPECT_EQ(list()->horizontalHeader()->sectionSize(4), (1000 - 30) / 5);
     EXPECT_EQ(triggeredBy("Ctrl+E", commands().mnuAccountsAdd), 0);
     commands().mnuCloseMiniMode->trigger();
-    EXPECT_EQ(visibleMenus(), (QStringList{"&File", "&View", "&Accounts", "&Help"}));
+    EXPECT_EQ(visibleMenus(), (QStringList{"&File", "&Edit", "&View", "&Accounts", "&Help"}));
     EXPECT_TRUE(part("tbToolbar")->isHidden());
     EXPECT_EQ(part("picSeperator")->x(), 400);
     EXPECT_FALSE(toolButton(commands().mnuAccountsRemove)->isEnabled());

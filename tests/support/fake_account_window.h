@@ -29,6 +29,8 @@ public:
     void ClearDetailView() override;
     void showAccount(int row) override;
     bool QuerySave() override;
+    void tableSaved() override {}
+    void tableReplaced() override {}
     QString askPassword(bool confirm) override;
     void showClearPrompt() override { ++clearPrompts; }
 

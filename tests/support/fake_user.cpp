@@ -1,5 +1,6 @@
 #include "fake_user.h"
 
+#include "dialogs/frm_generator.h"
 #include "dialogs/password_prompt.h"
 #include "platform/shell_open.h"
 
@@ -42,11 +43,28 @@ FakeUser::FakeUser() {
     ui::setShellHook([this](const QString& target) { shellOpened.push_back(target); });
 }
 
+void FakeUser::answerTheGenerator() {
+    setGeneratorHook([this]() -> std::optional<QString> {
+        ++generatorsShown;
+        if (generatedAnswers_.empty()) {
+            return std::nullopt;
+        }
+        QString answer = generatedAnswers_.front();
+        generatedAnswers_.pop_front();
+        return answer;
+    });
+}
+
 FakeUser::~FakeUser() {
     ui::setMessageHook({});
     ui::setFileDialogHook({});
     ui::setPasswordHook({});
     ui::setShellHook({});
+    setGeneratorHook({});
+}
+
+void FakeUser::willUseGeneratedPassword(const QString& password) {
+    generatedAnswers_.push_back(password);
 }
 
 void FakeUser::willAnswer(QMessageBox::StandardButton button) {

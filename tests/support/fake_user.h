@@ -28,6 +28,10 @@ public:
     void willCancelFileDialog();
     void willTypePassword(const QString& password);
     void willCancelPassword();
+    // Answers the password generator too (tests of the generator itself show
+    // the real one): Use with the queued passwords, then Cancel.
+    void answerTheGenerator();
+    void willUseGeneratedPassword(const QString& password);
 
     // Asked as each message box comes up, to note whether the window behind
     // it was still busy then.
@@ -38,6 +42,7 @@ public:
     std::vector<bool> busyAtMessage;
     std::vector<ui::FileDialogRequest> fileDialogs;
     std::vector<bool> passwordPrompts; // the confirm flag of each prompt
+    int generatorsShown = 0;
     std::vector<QString> shellOpened;
 
     QString lastMessageText() const;
@@ -47,6 +52,7 @@ private:
     std::deque<QMessageBox::StandardButton> messageAnswers_;
     std::deque<ui::FileDialogResult> fileAnswers_;
     std::deque<QString> passwordAnswers_;
+    std::deque<QString> generatedAnswers_;
 };
 
 // Removes every stored setting of the test run.
