@@ -25,5 +25,7 @@ ExitStatus runCreate(const Arguments& arguments, Options options);
 ExitStatus runExport(const Arguments& arguments, Options options);
 // import [--legacy] [--force] FILE SOURCE IN: writes FILE from another program's export IN.
 ExitStatus runImport(const Arguments& arguments, Options options);
+// merge FILE OTHER...: merges each OTHER (any kind) into FILE, which keeps its kind.
+ExitStatus runMerge(const Arguments& arguments, Options options);
 
 } // namespace lb::cli

@@ -41,12 +41,14 @@ void reportUnexpectedError(const Error& error, std::string_view doing) {
     std::fprintf(stderr, "%s\n", unexpectedErrorText(error, doing).c_str());
 }
 
-ExitStatus decodeFileAt(const char* path, const SecretBytes& password, DecodeResult& result) {
+ExitStatus decodeFileAt(const char* path, const SecretBytes& password, DecodeResult& result,
+                        FileKind& kind) {
     std::string bytes;
     if (const auto error = readWholeFile(path, bytes)) {
         reportUnexpectedError(*error, "reading the file");
         return ExitStatus::Damaged;
     }
+    kind = fileKindOf(bytes);
     result = decodeAccountFile(bytes, password.view());
     if (result.outcome != DecodeOutcome::Read) {
         std::fprintf(stderr, "%s\n", decodeFailureText(result).c_str());
@@ -61,7 +63,8 @@ ExitStatus openAccountFile(const char* path, AccountTable& table) {
         return status;
     }
     DecodeResult result;
-    if (const ExitStatus status = decodeFileAt(path, password, result);
+    FileKind kind = FileKind::Sealed;
+    if (const ExitStatus status = decodeFileAt(path, password, result, kind);
         status != ExitStatus::Success) {
         return status;
     }
@@ -79,7 +82,7 @@ ExitStatus refuseExisting(const char* path, Options options) {
 }
 
 ExitStatus saveAccountFile(const char* path, const AccountTable& table, const SecretBytes& password,
-                           Options options) {
+                           Options options, KdfCost cost) {
     const FileKind kind = options.legacy ? FileKind::Classic : FileKind::Sealed;
     if (kind == FileKind::Classic) {
         if (const auto refusals = classicRefusals(table.accounts); !refusals.empty()) {
@@ -92,7 +95,7 @@ ExitStatus saveAccountFile(const char* path, const AccountTable& table, const Se
     std::string bytes;
     try {
         bytes = encodeAccountFile(kind, table.accounts, table.removals, password.view(),
-                                  randomSource(), sealingCost());
+                                  randomSource(), cost);
     } catch (const std::length_error&) {
         reportUnexpectedError(programError(ProgramError::TableTooLarge), "saving the file");
         return ExitStatus::Usage;

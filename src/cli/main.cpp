@@ -1,5 +1,5 @@
 // lockerbook-cli: account files from scripts. The master password is always
-// read from the first line of standard input, never from the command line.
+// read from standard input, a line per file, never from the command line.
 
 #include "cli/commands.h"
 #include "platform/process_protection.h"
@@ -16,16 +16,18 @@ struct Command {
     std::string_view name;
     std::string_view arguments; // as shown in the usage text
     std::size_t argumentCount;
-    bool writes; // may be followed by --legacy and --force
+    bool lastRepeats; // the last argument may be given any number of times more
+    bool writes;      // may be followed by --legacy and --force
     ExitStatus (*run)(const lb::cli::Arguments&, lb::cli::Options);
 };
 
 // One line per subcommand.
 constexpr Command kCommands[] = {
-    {"dump", "FILE", 1, false, lb::cli::runDump},
-    {"create", "[--legacy] [--force] FILE", 1, true, lb::cli::runCreate},
-    {"export", "FILE FORMAT OUT", 3, false, lb::cli::runExport},
-    {"import", "[--legacy] [--force] FILE SOURCE IN", 3, true, lb::cli::runImport},
+    {"dump", "FILE", 1, false, false, lb::cli::runDump},
+    {"create", "[--legacy] [--force] FILE", 1, false, true, lb::cli::runCreate},
+    {"export", "FILE FORMAT OUT", 3, false, false, lb::cli::runExport},
+    {"import", "[--legacy] [--force] FILE SOURCE IN", 3, false, true, lb::cli::runImport},
+    {"merge", "FILE OTHER...", 2, true, false, lb::cli::runMerge},
 };
 
 ExitStatus usage() {
@@ -45,6 +47,9 @@ ExitStatus usage() {
                  "FILE is replaced only with --force.\n"
                  "import reads IN, the export of SOURCE: chrome, firefox, bitwarden, keepassxc,\n"
                  "lockerbook (its own comma-separated export) or auto (told by the header).\n"
+                 "merge reads one password line per file, FILE's first, merges each OTHER\n"
+                 "(of any kind) into FILE and saves FILE in its own kind; conflicting changes\n"
+                 "are both kept, the older as a copy. Nothing is written unless all merge.\n"
                  "Exit status: 0 done, 1 usage, 2 not an account file, 3 newer version,\n"
                  "4 wrong password, 5 damaged or unreadable.\n");
     return ExitStatus::Usage;
@@ -64,7 +69,8 @@ ExitStatus run(int argc, char** argv) {
                 (arguments.front() == "--legacy" ? options.legacy : options.force) = true;
                 arguments.erase(arguments.begin());
             }
-            if (arguments.size() != c.argumentCount) {
+            if (arguments.size() < c.argumentCount ||
+                (!c.lastRepeats && arguments.size() > c.argumentCount)) {
                 return usage();
             }
             return c.run(arguments, options);

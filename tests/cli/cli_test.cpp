@@ -105,6 +105,7 @@ TEST_F(Cli, UsageErrorsExitWith1AndWriteNothing) {
         {{"list"}, "pw\n", "Usage:"},
         {{"dump"}, "pw\n", "Usage:"},
         {{"create", "x", "y"}, "pw\n", "Usage:"},
+        {{"merge", "x"}, "pw\n", "Usage:"},
         {{"create", "x"}, "pw\n{\"accounts\":[}", "not valid"},
         {{"create", "x"}, "\n{\"accounts\":[]}", "master password"},
         {{"create", "x"}, "", "master password"},
@@ -173,6 +174,117 @@ TEST_F(Cli, EachRefusalHasItsOwnStatusAndTheWindowProgramsMessage) {
         run({"create", folder / "no/folder/a.lockbk"}, "pw\n{\"accounts\":[]}");
     EXPECT_EQ(unwritable.status, 5);
     EXPECT_NE(unwritable.err.find(") while saving the file."), std::string::npos);
+}
+
+TEST_F(Cli, MergeTakesEachSidesChangesKeepsTheRemovalAndBothVersionsOfAConflict) {
+    std::vector<Account> all = sampleAccounts();
+    all.push_back({"Forum", "al", "f", "", ""});
+    all.push_back({"Game", "al", "g", "", ""});
+    all = dated(all);
+    const std::vector<Account> base(all.begin(), all.begin() + 3);
+    const std::string ours = folder / "ours.lockbk";
+    const std::string theirs = folder / "theirs.lockbk";
+    ASSERT_EQ(run({"create", ours}, "pw\n" + accountsToJson(base, {})).status, 0);
+    // The same file on two computers, then edited by a script on each.
+    writeBytes(theirs, readBytes(ours));
+    constexpr Timestamp kMarch5 = 1'709'640'000'000; // 2024-03-05 12:00 UTC
+    std::vector<Account> oursSide = {base[1], base[2], all[3]};
+    oursSide[1].notes = "ours";
+    oursSide[1].modified = kMarch5;
+    std::vector<Account> theirsSide = {base[0], base[1], base[2], all[4]};
+    theirsSide[1].password = "theirs";
+    theirsSide[2].notes = "theirs";
+    theirsSide[2].modified = kMarch5 + 86'400'000;
+    ASSERT_EQ(run({"create", "--force", ours}, "pw\n" + accountsToJson(oursSide, {})).status, 0);
+    ASSERT_EQ(run({"create", "--force", theirs}, "pw\n" + accountsToJson(theirsSide, {})).status,
+              0);
+
+    const CliRun merged = run({"merge", ours, theirs}, "pw\npw\n");
+    EXPECT_EQ(merged.status, 0);
+    EXPECT_EQ(merged.err, "Merged " + theirs + ": 3 accounts from " + theirs +
+                              ", 1 conflict kept as a copy.\n");
+    EXPECT_EQ(fileKindOf(readBytes(ours)), FileKind::Sealed);
+    std::string error;
+    const auto table = accountsFromJson(run({"dump", ours}, "pw\n").out, 1, error);
+    ASSERT_TRUE(table) << error;
+    Account copy = oursSide[1];
+    copy.name += " (conflict 2024-03-05)";
+    const std::vector<Account> expected = {theirsSide[1], theirsSide[2], copy, oursSide[2],
+                                           theirsSide[3]};
+    ASSERT_EQ(table->accounts, expected);
+    for (const std::size_t i : {0, 1, 3, 4}) {
+        EXPECT_EQ(table->accounts[i].id, expected[i].id) << i;
+    }
+    EXPECT_EQ(table->accounts[1].modified, theirsSide[2].modified);
+    ASSERT_EQ(table->removals.size(), 1u);
+    EXPECT_EQ(table->removals[0].id, base[0].id);
+}
+
+TEST_F(Cli, MergeWritesFileInItsOwnKindAndOnlyWhenEveryFileMerged) {
+    const std::vector<Account> sample = sampleAccounts();
+    const std::string classic = classicFile(sample, "pw");
+    std::string foreign = classic;
+    foreign[2] = 'l';
+    const std::vector<Account> cyrillic =
+        dated({{"\u041f\u043e\u0447\u0442\u0430", "", "", "", ""}});
+    const struct {
+        const char* name;
+        std::string file; // FILE's bytes; no FILE when empty
+        std::vector<std::string> others;
+        std::string input;
+        int status;
+        const char* said;
+    } rows[] = {
+        {"wrong password for the second file",
+         sealedFile(sample, "pw"),
+         {sealedFile(sample, "other")},
+         "pw\nwrong\n",
+         4,
+         "Wrong password."},
+        {"a legacy FILE cannot keep Cyrillic",
+         classic,
+         {sealedFile(cyrillic, "pw")},
+         "pw\npw\n",
+         1,
+         "account 4 \"\u041f\u043e\u0447\u0442\u0430\", name: U+041F"},
+        {"the third file is no account file",
+         classic,
+         {classic, foreign},
+         "pw\npw\npw\n",
+         2,
+         "does not appear to be a Lockerbook file"},
+        {"no FILE", "", {classic}, "pw\npw\n", 5, "No such file"},
+    };
+    const std::string file = folder / "file.lockbk";
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        std::filesystem::remove(file);
+        if (!row.file.empty()) {
+            writeBytes(file, row.file);
+        }
+        std::vector<std::string> arguments = {"merge", file};
+        for (const std::string& other : row.others) {
+            arguments.push_back(folder / ("other" + std::to_string(arguments.size())));
+            writeBytes(arguments.back(), other);
+        }
+        const CliRun r = run(arguments, row.input);
+        EXPECT_EQ(r.status, row.status);
+        EXPECT_NE(r.err.find(row.said), std::string::npos) << r.err;
+        EXPECT_EQ(readBytes(file), row.file);
+    }
+    std::vector<Account> more = sample;
+    more.push_back({"Wiki", "al", "w", "", ""});
+    writeBytes(file, classic);
+    writeBytes(folder / "old.txt", legacyFile(more, "old pw"));
+    ASSERT_EQ(run({"merge", file, folder / "old.txt"}, "pw\nold pw\n").status, 0);
+    const std::string merged = readBytes(file);
+    EXPECT_EQ(fileKindOf(merged), FileKind::Classic);
+    EXPECT_EQ(decodeAccountFile(merged, "pw").accounts, more);
+    // Sealed at more than this program's cost, a file keeps its cost.
+    const KdfCost dearer{kDefaultKdfCost.passes + 1, kDefaultKdfCost.memoryKiB};
+    writeBytes(file, encodeSealedFile(sample, {}, "pw", dearer));
+    ASSERT_EQ(run({"merge", file, folder / "old.txt"}, "pw\nold pw\n").status, 0);
+    EXPECT_EQ(sealedCostOf(readBytes(file)), dearer);
 }
 
 } // namespace
