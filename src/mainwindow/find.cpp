@@ -52,6 +52,21 @@ void FrmMain::buildFindBox() {
     txtFind->setFixedWidth(fontMetrics().horizontalAdvance(QLatin1Char('x')) * 28);
     tbToolbar->addWidget(txtFind);
     connect(txtFind, &QLineEdit::textChanged, this, &FrmMain::findTextChanged);
+    // An account added, removed or brought back while the list is narrowed
+    // changes the count the status bar gives.
+    for (const auto signal :
+         {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved}) {
+        connect(&model_, signal, this, [this] {
+            if (model_.isFiltered()) {
+                showFindCount();
+            }
+        });
+    }
+}
+
+void FrmMain::showFindCount() {
+    SetStatusText(
+        QStringLiteral("%1 of %2 accounts shown").arg(model_.size()).arg(model_.totalCount()));
 }
 
 void FrmMain::focusFindBox() {

@@ -124,6 +124,7 @@ private:
     // find.cpp: the find box at the right end of the toolbar.
     void buildFindBox();
     void findTextChanged(const QString& text);
+    void showFindCount();
     void focusFindBox();
     void emptyFindBox();
 

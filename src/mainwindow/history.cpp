@@ -19,8 +19,8 @@ void FrmMain::buildHistory() {
     // marks the file saved again, unless something outside it changed.
     connect(&history_, &QUndoStack::cleanChanged, this,
             [this](bool clean) { file_.FileSaved = clean && !changedOutsideHistory_; });
-    // Typing after an undo or a redo starts a step of its own.
-    connect(&history_, &QUndoStack::indexChanged, this, [this] { ++visit_; });
+    // Typing after an undo or a redo starts a step of its own: each step
+    // shows the account it touched, which begins a new visit.
 }
 
 void FrmMain::tableSaved() {

@@ -3,6 +3,7 @@
 // and the ways a person reaches it: keys, clicks, and controls by their names.
 
 #include "controls.h"
+#include "disk.h"
 #include "fake_user.h"
 #include "mainwindow/frm_main.h"
 
@@ -73,6 +74,7 @@ protected:
         return window->table().index(row, column).data().toString();
     }
 
+    TempFolder folder;
     std::unique_ptr<FakeUser> user;
     std::unique_ptr<FrmMain> window;
 };

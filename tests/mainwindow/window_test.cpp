@@ -59,14 +59,20 @@ protected:
 
 TEST_F(Window, EveryShortcutRunsItsCommandAndTheRestHaveNone) {
     const MainCommands& m = commands();
-    const std::pair<const char*, QAction*> table[] = {
-        {"Ctrl+N", m.mnuFileNew},     {"Ctrl+O", m.mnuFileOpen},
-        {"Ctrl+S", m.mnuFileSave},    {"Ctrl+P", m.mnuFilePrint},
-        {"Ctrl+T", m.mnuViewOnTop},   {"Ctrl+M", m.mnuViewMaskPasswords},
-        {"Ctrl+E", m.mnuAccountsAdd}, {"Ctrl+R", m.mnuAccountsRemove},
-        {"F1", m.mnuHelpFile},        {"F5", m.mnuViewToolbar},
-        {"F6", m.mnuViewStatusBar},   {"Ctrl+I", m.mnuViewMiniMode},
-        {"Ctrl+G", m.mnuAccountsGenerate}, {"Ctrl+F", m.txtFindFocus}};
+    const std::pair<const char*, QAction*> table[] = {{"Ctrl+N", m.mnuFileNew},
+                                                      {"Ctrl+O", m.mnuFileOpen},
+                                                      {"Ctrl+S", m.mnuFileSave},
+                                                      {"Ctrl+P", m.mnuFilePrint},
+                                                      {"Ctrl+T", m.mnuViewOnTop},
+                                                      {"Ctrl+M", m.mnuViewMaskPasswords},
+                                                      {"Ctrl+E", m.mnuAccountsAdd},
+                                                      {"Ctrl+R", m.mnuAccountsRemove},
+                                                      {"F1", m.mnuHelpFile},
+                                                      {"F5", m.mnuViewToolbar},
+                                                      {"F6", m.mnuViewStatusBar},
+                                                      {"Ctrl+I", m.mnuViewMiniMode},
+                                                      {"Ctrl+G", m.mnuAccountsGenerate},
+                                                      {"Ctrl+F", m.txtFindFocus}};
     for (const auto& [keys, command] : table) {
         EXPECT_EQ(triggeredBy(keys, command), 1) << keys;
         window->SetMiniMode(false);

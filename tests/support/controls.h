@@ -8,7 +8,13 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
+#include <ostream>
 #include <gtest/gtest.h>
+
+// Texts in the messages of failed checks, rather than their code units.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
 
 namespace lb::test {
 

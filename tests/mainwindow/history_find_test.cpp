@@ -1,0 +1,153 @@
+// Edit > Undo and Redo, the Delete key, and the find box, as a person uses
+// them: the list, the pane, the Edit menu's words, the status bar and the
+// saved flag after every step.
+
+#include "core/account_file.h"
+#include "main_window_fixture.h"
+#include "store/save_file.h"
+
+#include <QMenu>
+
+namespace lb::test {
+namespace {
+
+class History : public MainWindowTest {
+protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        showWindow();
+        window->NewFile();
+    }
+
+    QString undoText() const { return commands().mnuEditUndo->text(); }
+    QStringList names() const {
+        QStringList out;
+        for (int row = 0; row < window->table().size(); ++row) {
+            out << cell(row, 0);
+        }
+        return out;
+    }
+    void typeInto(const char* name, const QString& text) {
+        QLineEdit* target = box(name);
+        target->setFocus();
+        target->selectAll();
+        typeText(target, text);
+    }
+};
+
+TEST_F(History, EveryChangeUndoesAndRedoesWithTheListThePaneAndTheSavedFlag) {
+    addAccounts(2);
+    typeInto("txtViewUserName", QStringLiteral("bob"));
+    typeInto("txtViewPassword", QStringLiteral("pw"));
+    box("txtViewUserName")->setFocus(); // a second visit to the same field is a step of its own
+    QTest::keyClick(box("txtViewUserName"), Qt::Key_End);
+    typeText(box("txtViewUserName"), QStringLiteral("by"));
+    clickRow(0);
+    list()->setFocus();
+    QTest::keyClick(list(), Qt::Key_Delete);
+    ASSERT_EQ(names(), QStringList{QStringLiteral("New Account 2")});
+    struct Step {
+        const char* undo;      // the Edit menu's words before the undo
+        QStringList names;     // the list after it
+        const char* shownUser; // the pane's user name after it
+    };
+    const Step steps[] = {
+        {"Undo Remove 'New Account 1'", {"New Account 1", "New Account 2"}, ""},
+        {"Undo Edit User Name of 'New Account 2'", {"New Account 1", "New Account 2"}, "bob"},
+        {"Undo Edit Password of 'New Account 2'", {"New Account 1", "New Account 2"}, "bob"},
+        {"Undo Edit User Name of 'New Account 2'", {"New Account 1", "New Account 2"}, ""},
+        {"Undo Add 'New Account 2'", {"New Account 1"}, ""},
+        {"Undo Add 'New Account 1'", {}, ""},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.undo);
+        EXPECT_EQ(undoText(), QLatin1String(step.undo));
+        list()->setFocus(); // outside a text box Ctrl+Z is the menu's
+        press("Ctrl+Z");
+        EXPECT_EQ(names(), step.names);
+        EXPECT_EQ(box("txtViewUserName")->text(), QLatin1String(step.shownUser));
+    }
+    EXPECT_TRUE(window->currentFile().FileSaved) << "back where the file was saved";
+    EXPECT_FALSE(commands().mnuEditUndo->isEnabled());
+    for (int i = 0; i < 6; ++i) {
+        press("Ctrl+Shift+Z");
+    }
+    EXPECT_EQ(names(), QStringList{QStringLiteral("New Account 2")});
+    EXPECT_EQ(window->table().account(0).user, "bobby");
+    EXPECT_EQ(window->table().account(0).password, "pw");
+    EXPECT_FALSE(window->currentFile().FileSaved);
+}
+
+TEST_F(History, RanPasswordAndTheGeneratorAreStepsAndSavingMakesTheSavedState) {
+    addAccounts(1);
+    typeInto("txtViewPassword", QStringLiteral("imported-20-chars-pw"));
+    button("cmdViewRandomPassword")->click();
+    const std::string random = window->table().account(0).password;
+    EXPECT_NE(random, "imported-20-chars-pw");
+    user->willUseGeneratedPassword(QStringLiteral("G3n-erated!"));
+    press("Ctrl+G");
+    EXPECT_EQ(box("txtViewPassword")->text(), QStringLiteral("G3n-erated!"));
+    EXPECT_EQ(undoText(), QStringLiteral("Undo Generated Password for 'New Account 1'"));
+    press("Ctrl+Z");
+    EXPECT_EQ(window->table().account(0).password, random);
+    EXPECT_EQ(undoText(), QStringLiteral("Undo Random Password for 'New Account 1'"));
+    press("Ctrl+Z");
+    EXPECT_EQ(box("txtViewPassword")->text(), QStringLiteral("imported-20-chars-pw"));
+
+    user->willChooseFile(QString::fromStdString(folder / "a.lockbk"));
+    user->willTypePassword(QStringLiteral("correct horse battery"));
+    ASSERT_TRUE(SaveFile(*window));
+    EXPECT_TRUE(window->currentFile().FileSaved);
+    press("Ctrl+Z"); // behind the saved state
+    EXPECT_FALSE(window->currentFile().FileSaved);
+    press("Ctrl+Shift+Z");
+    EXPECT_TRUE(window->currentFile().FileSaved);
+    window->NewFile();
+    EXPECT_FALSE(commands().mnuEditUndo->isEnabled()) << "the history went with its table";
+}
+
+TEST_F(History, TheFindBoxShowsWhatHoldsEveryWordAndSaveStillTakesEveryAccount) {
+    std::vector<Account> accounts = {{"Bank of Z\u00fcrich", "anna", "s1", "", ""},
+                                     {"Mail", "bob", "zurich", "", "work"},
+                                     {"Shop", "carl", "s3", "", "Zurich office"}};
+    window->table().replaceAll(std::move(accounts));
+    window->showAccount(1);
+    commands().mnuViewToolbar->trigger(); // hidden: Ctrl+F shows it first
+    press("Ctrl+F");
+    auto* find = part<QLineEdit>("txtFind");
+    ASSERT_TRUE(find->isVisible());
+    EXPECT_TRUE(find->hasFocus());
+    typeText(find, QStringLiteral("zurich"));
+    EXPECT_EQ(names(), (QStringList{QStringLiteral("Bank of Z\u00fcrich"), QStringLiteral("Shop")}))
+        << "passwords are never searched";
+    EXPECT_EQ(window->statusText(), QStringLiteral("2 of 3 accounts shown"));
+    EXPECT_EQ(box("txtViewAccountName")->text(), QStringLiteral("Bank of Z\u00fcrich"));
+    typeText(find, QStringLiteral(" off"));
+    EXPECT_EQ(names(), QStringList{QStringLiteral("Shop")});
+    list()->setFocus();
+    QTest::keyClick(list(), Qt::Key_Delete); // Remove works on what is shown
+    EXPECT_EQ(window->table().totalCount(), 2);
+    EXPECT_EQ(window->statusText(), QStringLiteral("0 of 2 accounts shown"));
+    find->setFocus();
+    QTest::keyClick(find, Qt::Key_Escape);
+    EXPECT_TRUE(find->text().isEmpty());
+    EXPECT_TRUE(list()->hasFocus());
+    EXPECT_EQ(names().size(), 2);
+
+    find->setText(QStringLiteral("mail"));
+    const QString file = QString::fromStdString(folder / "all.lockbk");
+    user->willChooseFile(file);
+    user->willTypePassword(QStringLiteral("pw"));
+    ASSERT_TRUE(SaveFile(*window));
+    EXPECT_EQ(decodeAccountFile(readBytes(file.toStdString()), "pw").accounts.size(), 2u);
+    press("Ctrl+E");
+    EXPECT_TRUE(find->text().isEmpty()) << "a new account is seen";
+    EXPECT_EQ(window->table().size(), 3);
+    window->SetMiniMode(true);
+    press("Ctrl+F");
+    EXPECT_FALSE(find->isVisible());
+    EXPECT_FALSE(find->hasFocus()) << "a hidden box takes no keys";
+}
+
+} // namespace
+} // namespace lb::test
