@@ -2,12 +2,12 @@
 
 #include "core/content_digest.h"
 #include "core/program_errors.h"
+#include "platform/temporary_files.h"
 
 #include <array>
 #include <cerrno>
 #include <climits>
 #include <fcntl.h>
-#include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
@@ -111,21 +111,6 @@ int writeAll(int fd, std::string_view bytes) {
         done += static_cast<std::size_t>(w);
     }
     return 0;
-}
-
-// A short name, whatever the target's: a long file name that the file system
-// takes must never fail for its temporary.
-std::string temporaryNameIn(const std::string& folder) {
-    constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
-    std::array<unsigned char, 12> random{};
-    if (::getrandom(random.data(), random.size(), 0) != static_cast<ssize_t>(random.size())) {
-        random.fill(static_cast<unsigned char>(::getpid()));
-    }
-    std::string name = folder + "/.lockerbook-";
-    for (unsigned char r : random) {
-        name += kLetters[r % (sizeof kLetters - 1)];
-    }
-    return name;
 }
 
 // An unnamed file in the folder where the file system has them (its bytes
@@ -267,6 +252,7 @@ std::optional<Error> writeFileSafely(const std::string& path, std::string_view b
     }
 
     const std::string folder = folderOf(*target);
+    removeStaleTemporaries(folder);
     bool unnamed = false;
     TemporaryName name;
     Descriptor fd(openTemporary(folder, unnamed, name));

@@ -4,7 +4,8 @@
 // more than a ceiling, and opening one never waits (a pipe would). A write
 // goes to an unnamed file in the target's folder, is flushed to disk, gets a
 // name only when complete, and is then renamed over the old file: a failed or
-// interrupted write leaves the old file byte for byte as it was. A symbolic
+// interrupted write leaves the old file byte for byte as it was, and what a
+// save killed in between leaves is removed by the next save there. A symbolic
 // link is written through and stays a link; a folder, device, pipe or socket
 // is refused, and so is a file the user may not write. Plain POSIX calls, so
 // that a failure carries its real errno; paths are bytes, exactly as the file
