@@ -11,6 +11,7 @@
 #include "platform/twips.h"
 
 #include <QClipboard>
+#include <QDir>
 #include <QScreen>
 #include <QSignalSpy>
 
@@ -26,6 +27,13 @@ protected:
         const std::string path = folder / name;
         writeBytes(path, bytes);
         return QString::fromStdString(path);
+    }
+    // A new run: its own window and person.
+    void restart() {
+        window.reset();
+        user.reset(); // before the next one installs its answers
+        user = std::make_unique<FakeUser>();
+        window = std::make_unique<FrmMain>();
     }
     bool closeWindow() {
         QSignalSpy ended(window.get(), &FrmMain::unloaded);
@@ -46,11 +54,41 @@ protected:
     TempFolder folder;
 };
 
-TEST(CommandLine, IsOneTrimmedPathWithoutAnyDoubleQuote) {
-    EXPECT_EQ(commandLinePath({"lockerbook", "  \"/home/a/my file.lockbk\"  "}),
-              "/home/a/my file.lockbk");
-    EXPECT_EQ(commandLinePath({"lockerbook", "/tmp/two", "words.lockbk"}), "/tmp/two words.lockbk");
-    EXPECT_EQ(commandLinePath({"lockerbook", "/tmp/a\"b\".lockbk"}), "/tmp/ab.lockbk");
+TEST_F(App, TheCommandLinesNameOpensAsGivenElseAsOneQuotedStringElseTheStatusBarSaysItIsMissing) {
+    // Names relative to the folder the program was started in, as a shell passes them.
+    const QString startedIn = QDir::currentPath();
+    QDir::setCurrent(QString::fromStdString(folder.path()));
+    const struct {
+        QStringList arguments;
+        const char* file;  // 3 accounts under this name, if any
+        const char* decoy; // 1 account under the name without quotes or outer spaces
+        int accounts;
+    } rows[] = {
+        {{"x\"y.lockbk"}, "x\"y.lockbk", "xy.lockbk", 3},
+        {{" sp.lockbk"}, " sp.lockbk", "sp.lockbk", 3},
+        {{"my \"work\" file.lockbk"}, "my \"work\" file.lockbk", "my work file.lockbk", 3},
+        {{"two", "words.lockbk"}, "two words.lockbk", nullptr, 3},
+        {{"\"quoted.lockbk\" "}, nullptr, "quoted.lockbk", 1}, // one string, as Windows passes it
+        {{"gone.lockbk"}, nullptr, nullptr, 0},
+    };
+    for (const auto& row : rows) {
+        const QString given = row.arguments.join(QLatin1Char(' '));
+        SCOPED_TRACE(given.toStdString());
+        if (row.file != nullptr) {
+            writeBytes(folder / row.file, classicFile(sampleAccounts(), "pw"));
+        }
+        if (row.decoy != nullptr) {
+            writeBytes(folder / row.decoy, classicFile({sampleAccounts().front()}, "pw"));
+        }
+        restart();
+        user->willTypePassword(QStringLiteral("pw"));
+        EXPECT_TRUE(startUp(*window, commandLinePath(QStringList{"lockerbook"} + row.arguments)));
+        EXPECT_EQ(window->table().size(), row.accounts);
+        EXPECT_EQ(window->statusText() ==
+                      QStringLiteral("The file '%1' does not exist.").arg(given),
+                  row.accounts == 0);
+    }
+    QDir::setCurrent(startedIn);
 }
 
 TEST_F(App, StartUpChoosesTheCommandLineFileThenTheDefaultFileThenANewOneAndMiniModeOnExactlyYes) {
@@ -76,10 +114,7 @@ TEST_F(App, StartUpChoosesTheCommandLineFileThenTheDefaultFileThenANewOneAndMini
         SCOPED_TRACE(testing::Message() << "row " << &row - rows);
         SaveSetting(settings::kOptions, settings::kDefaultFile, row.defaultFile);
         SaveSetting(settings::kOptions, settings::kStartInMiniMode, QLatin1String(row.miniMode));
-        window.reset();
-        user.reset(); // before the next one installs its answers
-        user = std::make_unique<FakeUser>();
-        window = std::make_unique<FrmMain>();
+        restart();
         user->willTypePassword(QStringLiteral("pw"));
         EXPECT_EQ(startUp(*window, row.commandLine), row.started);
         EXPECT_EQ(user->passwordPrompts.size(), row.asked ? 1u : 0u);
