@@ -70,28 +70,6 @@ Error fileError(ProgramError e) {
     return programError(e);
 }
 
-// The file a path finally names, through any symbolic links: a save replaces
-// that file and leaves the links as they are. A link to nothing names the
-// file it points to, which the save creates.
-std::optional<std::string> throughLinks(std::string path, int& error) {
-    for (int hops = 0; hops < kMaxLinks; ++hops) {
-        struct stat st {};
-        if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) {
-            return path;
-        }
-        std::array<char, PATH_MAX> target{};
-        const ssize_t n = ::readlink(path.c_str(), target.data(), target.size());
-        if (n < 0 || static_cast<std::size_t>(n) >= target.size()) {
-            error = n < 0 ? errno : ENAMETOOLONG;
-            return std::nullopt;
-        }
-        const std::string next(target.data(), static_cast<std::size_t>(n));
-        path = next.front() == '/' ? next : folderOf(path) + "/" + next;
-    }
-    error = ELOOP;
-    return std::nullopt;
-}
-
 int writeAll(int fd, std::string_view bytes) {
     std::size_t done = 0;
     while (done < bytes.size()) {
@@ -155,6 +133,25 @@ int nameTemporary(int fd, const std::string& folder, TemporaryName& name) {
 }
 
 } // namespace
+
+std::optional<std::string> linkTarget(std::string path, int& error) {
+    for (int hops = 0; hops < kMaxLinks; ++hops) {
+        struct stat st {};
+        if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) {
+            return path;
+        }
+        std::array<char, PATH_MAX> target{};
+        const ssize_t n = ::readlink(path.c_str(), target.data(), target.size());
+        if (n < 0 || static_cast<std::size_t>(n) >= target.size()) {
+            error = n < 0 ? errno : ENAMETOOLONG;
+            return std::nullopt;
+        }
+        const std::string next(target.data(), static_cast<std::size_t>(n));
+        path = next.front() == '/' ? next : folderOf(path) + "/" + next;
+    }
+    error = ELOOP;
+    return std::nullopt;
+}
 
 void setWriteFaultHook(WriteFaultHook hook) {
     faultHook = std::move(hook);
@@ -230,7 +227,7 @@ std::optional<FileStamp> currentStamp(const std::string& path) {
 std::optional<Error> writeFileSafely(const std::string& path, std::string_view bytes,
                                      Permissions permissions, FileStamp* stamp) {
     int linkError = 0;
-    const auto target = throughLinks(path, linkError);
+    const auto target = linkTarget(path, linkError);
     if (!target) {
         return systemError(linkError);
     }

@@ -39,6 +39,12 @@ struct FileStamp {
 std::optional<Error> readWholeFile(const std::string& path, std::string& bytes,
                                    FileStamp* stamp = nullptr);
 
+// The file a path finally names through any symbolic links, the path itself
+// when it is no link: a save replaces that file and leaves the links as they
+// are. A link to nothing names the file it points to, which a save creates.
+// Nothing when the links cannot be followed; error then holds the errno.
+std::optional<std::string> linkTarget(std::string path, int& error);
+
 // True when something other than a folder is at path. A device or a pipe
 // counts: the reader then refuses it in its own words.
 bool fileExistsAt(const std::string& path);

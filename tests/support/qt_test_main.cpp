@@ -5,15 +5,13 @@
 #include "account_files.h"
 
 #include <QApplication>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir settingsDir;
-    QSettings::setDefaultFormat(QSettings::IniFormat);
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
+    qputenv("XDG_CONFIG_HOME", settingsDir.path().toUtf8());
     QApplication app(argc, argv);
     lb::setSealingCost(lb::test::kCheapKdf);
     ::testing::InitGoogleTest(&argc, argv);
