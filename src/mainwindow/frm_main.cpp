@@ -173,7 +173,14 @@ void FrmMain::Form_Load() {
         return static_cast<int>(
             std::lround(std::clamp(twips / tpp, 1.0, double(std::max(1, most)))));
     };
-    resize(pixels(width, desktop.width()), pixels(height, desktop.height()));
+    // A size too small to use (none at all, or a sliver a person cannot grab)
+    // keeps the designed size the window was created with.
+    constexpr int kLeastWidth = 160;
+    constexpr int kLeastHeight = 120;
+    const QSize stored(pixels(width, desktop.width()), pixels(height, desktop.height()));
+    if (stored.width() >= kLeastWidth && stored.height() >= kLeastHeight) {
+        resize(stored);
+    }
     const bool placed =
         settings::GetSetting(settings::kWindow, QStringLiteral("Left"), {}) != QString() ||
         settings::GetSetting(settings::kWindow, QStringLiteral("Top"), {}) != QString();

@@ -177,14 +177,31 @@ TEST_F(App, AMaximizedWindowStoresTheGeometryItHadBefore) {
     EXPECT_LE((next.pos() - normal).manhattanLength(), 4);
 }
 
-TEST_F(App, StrangeStoredNumbersStillGiveAUsableWindow) {
+TEST_F(App, StrangeOrTooSmallStoredNumbersStillGiveAUsableWindow) {
+    const QSize designed = window->size(); // a new user's
+    const double tpp = twipsPerPixel(window.get());
+    const struct {
+        QSize stored; // in pixels
+        bool kept;
+    } rows[] = {
+        {{0, 400}, false},   {{-100, 400}, false}, {{500, -2}, false}, {{1, 19}, false},
+        {{159, 400}, false}, {{500, 119}, false},  {{160, 120}, true}, {{500, 400}, true},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.stored.width() << " x " << row.stored.height());
+        SaveSetting(settings::kWindow, QStringLiteral("Width"),
+                    settings::numberText(row.stored.width() * tpp));
+        SaveSetting(settings::kWindow, QStringLiteral("Height"),
+                    settings::numberText(row.stored.height() * tpp));
+        EXPECT_EQ(FrmMain().size(), row.kept ? row.stored : designed);
+    }
     SaveSetting(settings::kWindow, QStringLiteral("Width"), QStringLiteral("1e300"));
     SaveSetting(settings::kWindow, QStringLiteral("Height"), QStringLiteral("tall"));
     SaveSetting(settings::kWindow, QStringLiteral("Left"), QStringLiteral("-9e15"));
     SaveSetting(settings::kWindow, QStringLiteral("SplitPercentage"), QStringLiteral("nan"));
     FrmMain next;
     EXPECT_LE(next.width(), next.screen()->virtualGeometry().width());
-    EXPECT_GE(next.height(), 1);
+    EXPECT_EQ(next.height(), designed.height());
     EXPECT_NE(QGuiApplication::screenAt(next.pos() + QPoint(20, 20)), nullptr);
     // A split that is not a number counts as 0, and the layout's limit applies.
     EXPECT_EQ(control<QWidget>(&next, "picSeperator")->x(), 150);
