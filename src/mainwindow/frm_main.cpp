@@ -409,9 +409,10 @@ void FrmMain::closeEvent(QCloseEvent* event) {
     }
     storeWindowSettings();
     hide();
-    // ExitCleanup: the clipboard is emptied when the option is exactly "Yes", as when absent.
+    // ExitCleanup: the clipboard is emptied when the option is exactly "Yes", as when absent,
+    // and only while it holds what the program put there, never another program's text.
     if (settings::optionOn(settings::kClearClipboardOnExit, true)) {
-        ClearClipboard();
+        clearClipboardIfOurs();
     }
     event->accept();
     emit unloaded();

@@ -141,10 +141,9 @@ TEST_F(App, OpenThroughTheRealPasswordDialogAndSaveTheNamedFileWithoutAQuestion)
               QStringLiteral("Saved (%1 bytes)").arg(readBytes(mine.toStdString()).size()));
 }
 
-TEST_F(App, ClosingAsksAboutUnsavedChangesOnlyCancelKeepsTheWindowAndTheEndClearsTheClipboard) {
+TEST_F(App, ClosingAsksAboutUnsavedChangesAndOnlyCancelKeepsTheWindow) {
     showWindow(800, 500);
     addAccounts(1);
-    QGuiApplication::clipboard()->setText(QStringLiteral("secret"));
     user->willAnswer(QMessageBox::Cancel);
     EXPECT_FALSE(closeWindow());
     SaveSetting(settings::kOptions, settings::kAutoSave, QStringLiteral("Yes"));
@@ -152,15 +151,32 @@ TEST_F(App, ClosingAsksAboutUnsavedChangesOnlyCancelKeepsTheWindowAndTheEndClear
     EXPECT_FALSE(closeWindow()) << "automatic saving asks for a path and may be cancelled";
     EXPECT_EQ(user->messages.size(), 1u);
     SaveSetting(settings::kOptions, settings::kAutoSave, QStringLiteral("No"));
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("secret"));
-
     user->willAnswer(QMessageBox::No);
     EXPECT_TRUE(closeWindow());
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), QString()) << "an absent option counts as Yes";
     EXPECT_EQ(GetSetting(settings::kWindow, QStringLiteral("Width"), QString()),
               settings::numberText(800 * twipsPerPixel(window.get())));
     EXPECT_EQ(GetSetting(settings::kWindow, QStringLiteral("SplitPercentage"), QString()),
               QStringLiteral("33"));
+}
+
+TEST_F(App, TheEndEmptiesTheClipboardOnlyWhileItHoldsWhatLockerbookPutThere) {
+    // What another program copied since, if anything.
+    for (const QString& theirs : {QString(), QStringLiteral("theirs")}) {
+        SCOPED_TRACE(theirs.toStdString());
+        restart();
+        window->NewFile();
+        showWindow(800, 500);
+        addAccounts(1);
+        QTest::keyClicks(box("txtViewUserName"), QStringLiteral("ann"));
+        QTest::mouseClick(button("cmdViewCopyUserName"), Qt::LeftButton);
+        ASSERT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("ann"));
+        if (!theirs.isEmpty()) {
+            QGuiApplication::clipboard()->setText(theirs);
+        }
+        window->currentFile().FileSaved = true;
+        EXPECT_TRUE(closeWindow());
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), theirs) << "an absent option counts as Yes";
+    }
 }
 
 TEST_F(App, AMaximizedWindowStoresTheGeometryItHadBefore) {
