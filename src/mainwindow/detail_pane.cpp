@@ -44,7 +44,7 @@ DetailPane::DetailPane(QWidget* parent) : QWidget(parent) {
 
     txtViewUserName = makeBox(this, "txtViewUserName", QStringLiteral("User Name"));
     txtViewUserName->setGeometry(80, 36, 100, 19);
-    txtViewPassword = makeBox(this, "txtViewPassword", QStringLiteral("Password"));
+    txtViewPassword = new PasswordBox(this);
     txtViewPassword->setGeometry(80, 60, 100, 19);
     txtViewURL = makeBox(this, "txtViewURL", QStringLiteral("URL"));
     txtViewURL->setGeometry(80, 84, 100, 19);

@@ -124,8 +124,9 @@ void FrmMain::connectDetailPane() {
     for (QWidget* box : picView->textBoxes()) {
         box->installEventFilter(this);
     }
-    for (QLineEdit* box : {picView->txtViewAccountName, picView->txtViewUserName,
-                           picView->txtViewPassword, picView->txtViewURL}) {
+    for (QLineEdit* box :
+         std::initializer_list<QLineEdit*>{picView->txtViewAccountName, picView->txtViewUserName,
+                                           picView->txtViewPassword, picView->txtViewURL}) {
         connect(box, &QLineEdit::textChanged, this, [this, box] { writeBack(box); });
     }
     connect(picView->txtViewNotes, &QPlainTextEdit::textChanged, this,
@@ -135,8 +136,11 @@ void FrmMain::connectDetailPane() {
             [this] { copyUserNameOrUrl(*this, picView->txtViewUserName->text()); });
     connect(picView->cmdViewCopyURL, &QPushButton::clicked, this,
             [this] { copyUserNameOrUrl(*this, picView->txtViewURL->text()); });
-    connect(picView->cmdViewCopyPassword, &QPushButton::clicked, this,
-            [this] { copyPassword(*this, picView->txtViewPassword->text()); });
+    const auto copyShownPassword = [this] {
+        copyPassword(*this, picView->txtViewPassword->text());
+    };
+    connect(picView->cmdViewCopyPassword, &QPushButton::clicked, this, copyShownPassword);
+    connect(picView->txtViewPassword, &PasswordBox::copyRequested, this, copyShownPassword);
     connect(picView->cmdViewRandomPassword, &QPushButton::clicked, this, [this] {
         picView->txtViewPassword->setText(QString::fromStdString(RandomPassword()));
     });
