@@ -7,7 +7,7 @@ cmake_minimum_required(VERSION 3.25)
 # Layers, lowest first; a layer may include its own headers and those below.
 set(_layers core platform store dialogs mainwindow app)
 # lockerbook-cli stands beside them: the core and the POSIX part of platform.
-set(_posix_platform file_io.h process_protection.h)
+set(_posix_platform file_io.h process_protection.h temporary_files.h)
 
 file(GLOB_RECURSE _files RELATIVE ${LB_SOURCE_DIR} ${LB_SOURCE_DIR}/*.h ${LB_SOURCE_DIR}/*.cpp)
 set(_faults)

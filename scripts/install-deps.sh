@@ -11,7 +11,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang-14 libclang-rt-14-dev clang-format-14
   qt6-qpa-plugins qt6-wayland
-  xvfb xauth imagemagick x11-utils xdotool
+  xvfb xauth imagemagick x11-utils xdotool xclip
   python3
   libsodium-dev nlohmann-json3-dev zlib1g-dev
   # zxcvbn estimates password strength; wamerican's word list is read at

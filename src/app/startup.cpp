@@ -4,6 +4,7 @@
 #include "platform/file_io.h"
 #include "platform/paths.h"
 #include "platform/settings.h"
+#include "platform/texts.h"
 #include "store/open_file.h"
 
 namespace lb {
@@ -16,16 +17,22 @@ bool fileExists(const QString& path) {
 } // namespace
 
 QString commandLinePath(const QStringList& arguments) {
-    QString text = arguments.mid(1).join(QLatin1Char(' ')).trimmed();
-    text.remove(QLatin1Char('"'));
-    return text;
+    const QString given = arguments.mid(1).join(QLatin1Char(' '));
+    if (fileExists(given)) {
+        return given;
+    }
+    QString stripped = given.trimmed();
+    stripped.remove(QLatin1Char('"'));
+    return fileExists(stripped) ? stripped : given;
 }
 
 bool startUp(FrmMain& window, const QString& commandLine) {
     if (!commandLine.isEmpty()) {
-        // A missing file is ignored: the window starts with the empty table it
-        // was created with, and the default file is not tried instead.
-        if (fileExists(commandLine) && !ReadAccountFile(window, commandLine)) {
+        // A missing file leaves the window with the empty table it was
+        // created with; the default file is not tried instead.
+        if (!fileExists(commandLine)) {
+            window.SetStatusText(texts::kFileNotFound.arg(commandLine));
+        } else if (!ReadAccountFile(window, commandLine)) {
             return false;
         }
     } else {

@@ -72,26 +72,8 @@ void reportProblems(const ImportResult& result, bool told) {
     reportReadAsOwn(result, told);
 }
 
-std::string counted(std::size_t count, const char* one, const char* many) {
-    return std::to_string(count) + " " + (count == 1 ? one : many);
-}
-
 void reportImported(const ImportResult& result, std::size_t imported) {
-    const std::string_view title = importSourceTitle(result.source);
-    std::string text =
-        "Imported " + counted(imported, "account", "accounts") + " from " + std::string(title);
-    const std::size_t skipped = result.skippedEmpty + result.skippedNotLogin;
-    if (skipped > 0) {
-        text += "; skipped " + counted(skipped, "row", "rows") + ":";
-        if (result.skippedEmpty > 0) {
-            text += " " + std::to_string(result.skippedEmpty) + " empty";
-        }
-        if (result.skippedNotLogin > 0) {
-            text += (result.skippedEmpty > 0 ? ", " : " ") +
-                    std::to_string(result.skippedNotLogin) + " not a login";
-        }
-    }
-    std::fprintf(stderr, "%s.\n", text.c_str());
+    std::fprintf(stderr, "%s.\n", importSummary(result, imported).c_str());
 }
 
 } // namespace

@@ -277,6 +277,37 @@ std::string_view importSourceTitle(ImportSource source) {
     return layout != nullptr ? layout->title : "Lockerbook's own export";
 }
 
+std::string importSummary(const ImportResult& result, std::size_t imported) {
+    // Appended piece by piece: GCC 12 warns falsely on chains of + here.
+    const auto counted = [](std::string& out, std::size_t count, const char* one,
+                            const char* many) {
+        out += std::to_string(count);
+        out += ' ';
+        out += count == 1 ? one : many;
+    };
+    std::string text = "Imported ";
+    counted(text, imported, "account", "accounts");
+    text += " from ";
+    text += importSourceTitle(result.source);
+    const std::size_t skipped = result.skippedEmpty + result.skippedNotLogin;
+    if (skipped > 0) {
+        text += "; skipped ";
+        counted(text, skipped, "row", "rows");
+        text += ':';
+        if (result.skippedEmpty > 0) {
+            text += ' ';
+            text += std::to_string(result.skippedEmpty);
+            text += " empty";
+        }
+        if (result.skippedNotLogin > 0) {
+            text += result.skippedEmpty > 0 ? ", " : " ";
+            text += std::to_string(result.skippedNotLogin);
+            text += " not a login";
+        }
+    }
+    return text;
+}
+
 ImportResult importExportFile(std::string_view bytes, std::optional<ImportSource> source,
                               TextLimits limits, Timestamp now) {
     ImportResult result;

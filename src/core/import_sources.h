@@ -46,6 +46,10 @@ struct ImportResult {
     std::size_t skippedNotLogin = 0; // Bitwarden's cards, identities and secure notes
 };
 
+// "Imported 13 accounts from a KeePassXC export; skipped 3 rows: 1 empty, 2
+// not a login", without a full stop, for the imported accounts of a result.
+std::string importSummary(const ImportResult& result, std::size_t imported);
+
 // Which text the new file can keep: any, or the legacy format's.
 enum class TextLimits { AnyText, Classic };
 

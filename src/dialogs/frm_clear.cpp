@@ -76,7 +76,9 @@ FrmClear::FrmClear(QWidget* mainWindow)
 }
 
 void FrmClear::cmdOk_Click() {
-    ClearClipboard();
+    // What was copied since, here or in another program, is not the
+    // password this prompt offered to clear.
+    clearClipboardIfOurs();
     accept();
 }
 

@@ -46,7 +46,7 @@ DetailPane::DetailPane(QWidget* parent) : QWidget(parent) {
 
     txtViewUserName = makeBox(this, rules_, "txtViewUserName", QStringLiteral("User Name"));
     txtViewUserName->setGeometry(80, 36, 100, 19);
-    txtViewPassword = makeBox(this, rules_, "txtViewPassword", QStringLiteral("Password"));
+    txtViewPassword = new PasswordBox(rules_, this);
     txtViewPassword->setGeometry(80, 60, 100, 19);
     txtViewURL = makeBox(this, rules_, "txtViewURL", QStringLiteral("URL"));
     txtViewURL->setGeometry(80, 84, 100, 19);

@@ -4,6 +4,7 @@
 // widths, the notes box's height and the button panel, for the pane's size.
 
 #include "mainwindow/detail_text_limit.h"
+#include "mainwindow/password_box.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -23,7 +24,7 @@ public:
 
     DetailLineEdit* txtViewAccountName;
     DetailLineEdit* txtViewUserName;
-    DetailLineEdit* txtViewPassword;
+    PasswordBox* txtViewPassword;
     DetailLineEdit* txtViewURL;
     NotesEdit* txtViewNotes;
     QPushButton* cmdViewGoURL;

@@ -136,8 +136,9 @@ void FrmMain::connectDetailPane() {
     for (QWidget* box : picView->textBoxes()) {
         box->installEventFilter(this);
     }
-    for (QLineEdit* box : {picView->txtViewAccountName, picView->txtViewUserName,
-                           picView->txtViewPassword, picView->txtViewURL}) {
+    for (QLineEdit* box :
+         std::initializer_list<QLineEdit*>{picView->txtViewAccountName, picView->txtViewUserName,
+                                           picView->txtViewPassword, picView->txtViewURL}) {
         connect(box, &QLineEdit::textChanged, this, [this, box] { writeBack(box); });
     }
     connect(picView->txtViewNotes, &QPlainTextEdit::textChanged, this,
@@ -147,8 +148,11 @@ void FrmMain::connectDetailPane() {
             [this] { copyUserNameOrUrl(*this, picView->txtViewUserName->text()); });
     connect(picView->cmdViewCopyURL, &QPushButton::clicked, this,
             [this] { copyUserNameOrUrl(*this, picView->txtViewURL->text()); });
-    connect(picView->cmdViewCopyPassword, &QPushButton::clicked, this,
-            [this] { copyPassword(*this, picView->txtViewPassword->text()); });
+    const auto copyShownPassword = [this] {
+        copyPassword(*this, picView->txtViewPassword->text());
+    };
+    connect(picView->cmdViewCopyPassword, &QPushButton::clicked, this, copyShownPassword);
+    connect(picView->txtViewPassword, &PasswordBox::copyRequested, this, copyShownPassword);
     connect(picView->cmdViewRandomPassword, &QPushButton::clicked, this,
             &FrmMain::cmdViewRandomPassword_Click);
     connect(picView->cmdViewGoURL, &QPushButton::clicked, this,
@@ -185,7 +189,14 @@ void FrmMain::Form_Load() {
         return static_cast<int>(
             std::lround(std::clamp(twips / tpp, 1.0, double(std::max(1, most)))));
     };
-    resize(pixels(width, desktop.width()), pixels(height, desktop.height()));
+    // A size too small to use (none at all, or a sliver a person cannot grab)
+    // keeps the designed size the window was created with.
+    constexpr int kLeastWidth = 160;
+    constexpr int kLeastHeight = 120;
+    const QSize stored(pixels(width, desktop.width()), pixels(height, desktop.height()));
+    if (stored.width() >= kLeastWidth && stored.height() >= kLeastHeight) {
+        resize(stored);
+    }
     const bool placed =
         settings::GetSetting(settings::kWindow, QStringLiteral("Left"), {}) != QString() ||
         settings::GetSetting(settings::kWindow, QStringLiteral("Top"), {}) != QString();
@@ -422,9 +433,10 @@ void FrmMain::closeEvent(QCloseEvent* event) {
     }
     storeWindowSettings();
     hide();
-    // ExitCleanup: the clipboard is emptied when the option is exactly "Yes", as when absent.
+    // ExitCleanup: the clipboard is emptied when the option is exactly "Yes", as when absent,
+    // and only while it holds what the program put there, never another program's text.
     if (settings::optionOn(settings::kClearClipboardOnExit, true)) {
-        ClearClipboard();
+        clearClipboardIfOurs();
     }
     event->accept();
     emit unloaded();

@@ -2,12 +2,12 @@
 
 #include "core/content_digest.h"
 #include "core/program_errors.h"
+#include "platform/temporary_files.h"
 
 #include <array>
 #include <cerrno>
 #include <climits>
 #include <fcntl.h>
-#include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
@@ -70,28 +70,6 @@ Error fileError(ProgramError e) {
     return programError(e);
 }
 
-// The file a path finally names, through any symbolic links: a save replaces
-// that file and leaves the links as they are. A link to nothing names the
-// file it points to, which the save creates.
-std::optional<std::string> throughLinks(std::string path, int& error) {
-    for (int hops = 0; hops < kMaxLinks; ++hops) {
-        struct stat st {};
-        if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) {
-            return path;
-        }
-        std::array<char, PATH_MAX> target{};
-        const ssize_t n = ::readlink(path.c_str(), target.data(), target.size());
-        if (n < 0 || static_cast<std::size_t>(n) >= target.size()) {
-            error = n < 0 ? errno : ENAMETOOLONG;
-            return std::nullopt;
-        }
-        const std::string next(target.data(), static_cast<std::size_t>(n));
-        path = next.front() == '/' ? next : folderOf(path) + "/" + next;
-    }
-    error = ELOOP;
-    return std::nullopt;
-}
-
 int writeAll(int fd, std::string_view bytes) {
     std::size_t done = 0;
     while (done < bytes.size()) {
@@ -111,21 +89,6 @@ int writeAll(int fd, std::string_view bytes) {
         done += static_cast<std::size_t>(w);
     }
     return 0;
-}
-
-// A short name, whatever the target's: a long file name that the file system
-// takes must never fail for its temporary.
-std::string temporaryNameIn(const std::string& folder) {
-    constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
-    std::array<unsigned char, 12> random{};
-    if (::getrandom(random.data(), random.size(), 0) != static_cast<ssize_t>(random.size())) {
-        random.fill(static_cast<unsigned char>(::getpid()));
-    }
-    std::string name = folder + "/.lockerbook-";
-    for (unsigned char r : random) {
-        name += kLetters[r % (sizeof kLetters - 1)];
-    }
-    return name;
 }
 
 // An unnamed file in the folder where the file system has them (its bytes
@@ -170,6 +133,25 @@ int nameTemporary(int fd, const std::string& folder, TemporaryName& name) {
 }
 
 } // namespace
+
+std::optional<std::string> linkTarget(std::string path, int& error) {
+    for (int hops = 0; hops < kMaxLinks; ++hops) {
+        struct stat st {};
+        if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) {
+            return path;
+        }
+        std::array<char, PATH_MAX> target{};
+        const ssize_t n = ::readlink(path.c_str(), target.data(), target.size());
+        if (n < 0 || static_cast<std::size_t>(n) >= target.size()) {
+            error = n < 0 ? errno : ENAMETOOLONG;
+            return std::nullopt;
+        }
+        const std::string next(target.data(), static_cast<std::size_t>(n));
+        path = next.front() == '/' ? next : folderOf(path) + "/" + next;
+    }
+    error = ELOOP;
+    return std::nullopt;
+}
 
 void setWriteFaultHook(WriteFaultHook hook) {
     faultHook = std::move(hook);
@@ -250,7 +232,7 @@ std::optional<FileStamp> currentStamp(const std::string& path) {
 std::optional<Error> writeFileSafely(const std::string& path, std::string_view bytes,
                                      Permissions permissions, FileStamp* stamp) {
     int linkError = 0;
-    const auto target = throughLinks(path, linkError);
+    const auto target = linkTarget(path, linkError);
     if (!target) {
         return systemError(linkError);
     }
@@ -272,6 +254,7 @@ std::optional<Error> writeFileSafely(const std::string& path, std::string_view b
     }
 
     const std::string folder = folderOf(*target);
+    removeStaleTemporaries(folder);
     bool unnamed = false;
     TemporaryName name;
     Descriptor fd(openTemporary(folder, unnamed, name));

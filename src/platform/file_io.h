@@ -4,7 +4,8 @@
 // more than a ceiling, and opening one never waits (a pipe would). A write
 // goes to an unnamed file in the target's folder, is flushed to disk, gets a
 // name only when complete, and is then renamed over the old file: a failed or
-// interrupted write leaves the old file byte for byte as it was. A symbolic
+// interrupted write leaves the old file byte for byte as it was, and what a
+// save killed in between leaves is removed by the next save there. A symbolic
 // link is written through and stays a link; a folder, device, pipe or socket
 // is refused, and so is a file the user may not write. Plain POSIX calls, so
 // that a failure carries its real errno; paths are bytes, exactly as the file
@@ -33,6 +34,12 @@ struct FileStamp {
 // Reads the whole file into bytes, and its stamp when asked.
 std::optional<Error> readWholeFile(const std::string& path, std::string& bytes,
                                    FileStamp* stamp = nullptr);
+
+// The file a path finally names through any symbolic links, the path itself
+// when it is no link: a save replaces that file and leaves the links as they
+// are. A link to nothing names the file it points to, which a save creates.
+// Nothing when the links cannot be followed; error then holds the errno.
+std::optional<std::string> linkTarget(std::string path, int& error);
 
 // True when something other than a folder is at path. A device or a pipe
 // counts: the reader then refuses it in its own words.

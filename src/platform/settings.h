@@ -4,6 +4,13 @@
 // Values are text. An option is on only when its text is exactly "Yes".
 // Options are read when needed, never cached, so a change in the Options
 // dialog takes effect at once.
+//
+// The file is judged at its first use, as account files are: only a regular
+// file of at most 1 MiB is read, and a symbolic link is written through to
+// the file it names. Anything else at that path (a folder, a pipe, a device,
+// an oversized file) is left alone for the whole run, which then starts from
+// the defaults and keeps its changes in memory; one line on standard error
+// names the path and the reason.
 
 #include <QString>
 #include <optional>
@@ -22,6 +29,12 @@ inline const QString kCopyPasswordWarning = QStringLiteral("CopyPasswordWarning"
 // "Yes": "&Ran. Password" uses the password generator's last settings.
 inline const QString kRandomPasswordFromGenerator =
     QStringLiteral("RandomPasswordFromGenerator"); // "No"
+
+// Where the settings file is, whatever is there.
+QString filePath();
+// For tests: the next use judges the file again, and what a run kept in
+// memory is forgotten.
+void judgeFileAgain();
 
 QString GetSetting(const QString& section, const QString& key, const QString& defaultValue);
 void SaveSetting(const QString& section, const QString& key, const QString& value);

@@ -22,5 +22,7 @@ inline const QString kEMail = qtext(lb::kEMail);
 inline const QString kErrorTitle = QStringLiteral("Error");
 inline const QString kAccountFileFilter =
     QStringLiteral("Lockerbook Files (*.lockbk)|*.lockbk|All Files (*.*)|*.*");
+// The status bar's word on a file named on the command line that is not there.
+inline const QString kFileNotFound = QStringLiteral("The file '%1' does not exist.");
 
 } // namespace lb::texts

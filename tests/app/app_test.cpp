@@ -11,6 +11,7 @@
 #include "platform/twips.h"
 
 #include <QClipboard>
+#include <QDir>
 #include <QScreen>
 #include <QSignalSpy>
 
@@ -26,6 +27,13 @@ protected:
         const std::string path = folder / name;
         writeBytes(path, bytes);
         return QString::fromStdString(path);
+    }
+    // A new run: its own window and person.
+    void restart() {
+        window.reset();
+        user.reset(); // before the next one installs its answers
+        user = std::make_unique<FakeUser>();
+        window = std::make_unique<FrmMain>();
     }
     bool closeWindow() {
         QSignalSpy ended(window.get(), &FrmMain::unloaded);
@@ -46,11 +54,41 @@ protected:
     TempFolder folder;
 };
 
-TEST(CommandLine, IsOneTrimmedPathWithoutAnyDoubleQuote) {
-    EXPECT_EQ(commandLinePath({"lockerbook", "  \"/home/a/my file.lockbk\"  "}),
-              "/home/a/my file.lockbk");
-    EXPECT_EQ(commandLinePath({"lockerbook", "/tmp/two", "words.lockbk"}), "/tmp/two words.lockbk");
-    EXPECT_EQ(commandLinePath({"lockerbook", "/tmp/a\"b\".lockbk"}), "/tmp/ab.lockbk");
+TEST_F(App, TheCommandLinesNameOpensAsGivenElseAsOneQuotedStringElseTheStatusBarSaysItIsMissing) {
+    // Names relative to the folder the program was started in, as a shell passes them.
+    const QString startedIn = QDir::currentPath();
+    QDir::setCurrent(QString::fromStdString(folder.path()));
+    const struct {
+        QStringList arguments;
+        const char* file;  // 3 accounts under this name, if any
+        const char* decoy; // 1 account under the name without quotes or outer spaces
+        int accounts;
+    } rows[] = {
+        {{"x\"y.lockbk"}, "x\"y.lockbk", "xy.lockbk", 3},
+        {{" sp.lockbk"}, " sp.lockbk", "sp.lockbk", 3},
+        {{"my \"work\" file.lockbk"}, "my \"work\" file.lockbk", "my work file.lockbk", 3},
+        {{"two", "words.lockbk"}, "two words.lockbk", nullptr, 3},
+        {{"\"quoted.lockbk\" "}, nullptr, "quoted.lockbk", 1}, // one string, as Windows passes it
+        {{"gone.lockbk"}, nullptr, nullptr, 0},
+    };
+    for (const auto& row : rows) {
+        const QString given = row.arguments.join(QLatin1Char(' '));
+        SCOPED_TRACE(given.toStdString());
+        if (row.file != nullptr) {
+            writeBytes(folder / row.file, classicFile(sampleAccounts(), "pw"));
+        }
+        if (row.decoy != nullptr) {
+            writeBytes(folder / row.decoy, classicFile({sampleAccounts().front()}, "pw"));
+        }
+        restart();
+        user->willTypePassword(QStringLiteral("pw"));
+        EXPECT_TRUE(startUp(*window, commandLinePath(QStringList{"lockerbook"} + row.arguments)));
+        EXPECT_EQ(window->table().size(), row.accounts);
+        EXPECT_EQ(window->statusText() ==
+                      QStringLiteral("The file '%1' does not exist.").arg(given),
+                  row.accounts == 0);
+    }
+    QDir::setCurrent(startedIn);
 }
 
 TEST_F(App, StartUpChoosesTheCommandLineFileThenTheDefaultFileThenANewOneAndMiniModeOnExactlyYes) {
@@ -76,10 +114,7 @@ TEST_F(App, StartUpChoosesTheCommandLineFileThenTheDefaultFileThenANewOneAndMini
         SCOPED_TRACE(testing::Message() << "row " << &row - rows);
         SaveSetting(settings::kOptions, settings::kDefaultFile, row.defaultFile);
         SaveSetting(settings::kOptions, settings::kStartInMiniMode, QLatin1String(row.miniMode));
-        window.reset();
-        user.reset(); // before the next one installs its answers
-        user = std::make_unique<FakeUser>();
-        window = std::make_unique<FrmMain>();
+        restart();
         user->willTypePassword(QStringLiteral("pw"));
         EXPECT_EQ(startUp(*window, row.commandLine), row.started);
         EXPECT_EQ(user->passwordPrompts.size(), row.asked ? 1u : 0u);
@@ -106,10 +141,9 @@ TEST_F(App, OpenThroughTheRealPasswordDialogAndSaveTheNamedFileWithoutAQuestion)
               QStringLiteral("Saved (%1 bytes)").arg(readBytes(mine.toStdString()).size()));
 }
 
-TEST_F(App, ClosingAsksAboutUnsavedChangesOnlyCancelKeepsTheWindowAndTheEndClearsTheClipboard) {
+TEST_F(App, ClosingAsksAboutUnsavedChangesAndOnlyCancelKeepsTheWindow) {
     showWindow(800, 500);
     addAccounts(1);
-    QGuiApplication::clipboard()->setText(QStringLiteral("secret"));
     user->willAnswer(QMessageBox::Cancel);
     EXPECT_FALSE(closeWindow());
     SaveSetting(settings::kOptions, settings::kAutoSave, QStringLiteral("Yes"));
@@ -117,15 +151,32 @@ TEST_F(App, ClosingAsksAboutUnsavedChangesOnlyCancelKeepsTheWindowAndTheEndClear
     EXPECT_FALSE(closeWindow()) << "automatic saving asks for a path and may be cancelled";
     EXPECT_EQ(user->messages.size(), 1u);
     SaveSetting(settings::kOptions, settings::kAutoSave, QStringLiteral("No"));
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("secret"));
-
     user->willAnswer(QMessageBox::No);
     EXPECT_TRUE(closeWindow());
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), QString()) << "an absent option counts as Yes";
     EXPECT_EQ(GetSetting(settings::kWindow, QStringLiteral("Width"), QString()),
               settings::numberText(800 * twipsPerPixel(window.get())));
     EXPECT_EQ(GetSetting(settings::kWindow, QStringLiteral("SplitPercentage"), QString()),
               QStringLiteral("33"));
+}
+
+TEST_F(App, TheEndEmptiesTheClipboardOnlyWhileItHoldsWhatLockerbookPutThere) {
+    // What another program copied since, if anything.
+    for (const QString& theirs : {QString(), QStringLiteral("theirs")}) {
+        SCOPED_TRACE(theirs.toStdString());
+        restart();
+        window->NewFile();
+        showWindow(800, 500);
+        addAccounts(1);
+        QTest::keyClicks(box("txtViewUserName"), QStringLiteral("ann"));
+        QTest::mouseClick(button("cmdViewCopyUserName"), Qt::LeftButton);
+        ASSERT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("ann"));
+        if (!theirs.isEmpty()) {
+            QGuiApplication::clipboard()->setText(theirs);
+        }
+        window->currentFile().FileSaved = true;
+        EXPECT_TRUE(closeWindow());
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), theirs) << "an absent option counts as Yes";
+    }
 }
 
 TEST_F(App, AMaximizedWindowStoresTheGeometryItHadBefore) {
@@ -142,14 +193,31 @@ TEST_F(App, AMaximizedWindowStoresTheGeometryItHadBefore) {
     EXPECT_LE((next.pos() - normal).manhattanLength(), 4);
 }
 
-TEST_F(App, StrangeStoredNumbersStillGiveAUsableWindow) {
+TEST_F(App, StrangeOrTooSmallStoredNumbersStillGiveAUsableWindow) {
+    const QSize designed = window->size(); // a new user's
+    const double tpp = twipsPerPixel(window.get());
+    const struct {
+        QSize stored; // in pixels
+        bool kept;
+    } rows[] = {
+        {{0, 400}, false},   {{-100, 400}, false}, {{500, -2}, false}, {{1, 19}, false},
+        {{159, 400}, false}, {{500, 119}, false},  {{160, 120}, true}, {{500, 400}, true},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.stored.width() << " x " << row.stored.height());
+        SaveSetting(settings::kWindow, QStringLiteral("Width"),
+                    settings::numberText(row.stored.width() * tpp));
+        SaveSetting(settings::kWindow, QStringLiteral("Height"),
+                    settings::numberText(row.stored.height() * tpp));
+        EXPECT_EQ(FrmMain().size(), row.kept ? row.stored : designed);
+    }
     SaveSetting(settings::kWindow, QStringLiteral("Width"), QStringLiteral("1e300"));
     SaveSetting(settings::kWindow, QStringLiteral("Height"), QStringLiteral("tall"));
     SaveSetting(settings::kWindow, QStringLiteral("Left"), QStringLiteral("-9e15"));
     SaveSetting(settings::kWindow, QStringLiteral("SplitPercentage"), QStringLiteral("nan"));
     FrmMain next;
     EXPECT_LE(next.width(), next.screen()->virtualGeometry().width());
-    EXPECT_GE(next.height(), 1);
+    EXPECT_EQ(next.height(), designed.height());
     EXPECT_NE(QGuiApplication::screenAt(next.pos() + QPoint(20, 20)), nullptr);
     // A split that is not a number counts as 0, and the layout's limit applies.
     EXPECT_EQ(control<QWidget>(&next, "picSeperator")->x(), 150);

@@ -8,6 +8,7 @@
 #include "dialogs/frm_options.h"
 #include "dialogs/frm_password.h"
 #include "fake_user.h"
+#include "platform/clipboard.h"
 #include "platform/settings.h"
 
 #include <QClipboard>
@@ -217,7 +218,7 @@ TEST_F(Dialogs, TheClearPromptStoresItsTickAndClearsOnlyOnOkWhicheverWayItCloses
     for (Way way : {Ok, No, CloseBox}) {
         for (bool ticked : {false, true}) {
             SCOPED_TRACE(std::to_string(way) + (ticked ? " ticked" : " clear"));
-            QGuiApplication::clipboard()->setText(QStringLiteral("secret"));
+            putTextOnClipboard(QStringLiteral("secret"), ClipboardText::Secret);
             showClearPrompt(&owner);
             QPointer<FrmClear> prompt = owner.findChild<FrmClear*>();
             ASSERT_NE(prompt, nullptr);

@@ -5,6 +5,7 @@
 #include "platform/file_io.h"
 
 #include <cerrno>
+#include <csignal>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -140,6 +141,34 @@ TEST_F(FileIo, LongNamesAndFileSystemsWithoutUnnamedFilesStillSave) {
     }
     setUnnamedTemporaryFiles(true);
     EXPECT_EQ(folder.entries().size(), 2u); // no temporary file left behind
+}
+
+TEST_F(FileIo, ASaveRemovesWhatAKilledSaveLeftButNeverTheFileOfOneStillRunning) {
+    const std::string path = folder / "export.csv";
+    writeBytes(path, "old");
+    // An export in another process, stopped once its temporary file has a name.
+    int named[2];
+    ASSERT_EQ(::pipe(named), 0);
+    const pid_t exporter = ::fork();
+    ASSERT_GE(exporter, 0);
+    if (exporter == 0) {
+        setUnnamedTemporaryFiles(false);
+        setWriteFaultHook([&](std::size_t) {
+            (void)!::write(named[1], "x", 1);
+            ::pause();
+            return 0;
+        });
+        ::_exit(writeFileSafely(path, "every password in clear") ? 1 : 0);
+    }
+    char ready = 0;
+    ASSERT_EQ(::read(named[0], &ready, 1), 1);
+    ASSERT_EQ(folder.entries().size(), 2u);
+    ASSERT_FALSE(writeFileSafely(path, "mine"));
+    EXPECT_EQ(folder.entries().size(), 2u) << "the running export keeps its file";
+    ::kill(exporter, SIGKILL);
+    ASSERT_EQ(::waitpid(exporter, nullptr, 0), exporter);
+    ASSERT_FALSE(writeFileSafely(path, "mine again"));
+    EXPECT_EQ(folder.entries(), std::vector<std::string>{"export.csv"});
 }
 
 TEST_F(FileIo, AFileTheUserMayNotWriteIsRefusedAsAnyEditorWould) {

@@ -2,9 +2,10 @@
 
 #include "dialogs/frm_generator.h"
 #include "dialogs/password_prompt.h"
+#include "platform/settings.h"
 #include "platform/shell_open.h"
 
-#include <QSettings>
+#include <QFile>
 
 namespace lb::test {
 
@@ -96,10 +97,8 @@ std::size_t FakeUser::pendingAnswers() const {
 }
 
 void resetSettings() {
-    QSettings s(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Lockerbook"),
-                QStringLiteral("Lockerbook"));
-    s.clear();
-    s.sync();
+    QFile::remove(settings::filePath());
+    settings::judgeFileAgain();
 }
 
 } // namespace lb::test

@@ -1,0 +1,29 @@
+#pragma once
+// txtViewPassword, the detail pane's password box. Whether it shows the
+// password or asterisks, the password leaves it only the way Copy Password
+// gives it out: marked as secret, the status bar in asterisks, the clear
+// prompt after it. Copy and Cut, by key or from the box's menu, ask for
+// exactly that; selecting text never publishes it as the X selection, and
+// the text cannot be dragged out.
+
+#include "mainwindow/detail_text_limit.h"
+
+namespace lb {
+
+class PasswordBox : public DetailLineEdit {
+    Q_OBJECT
+
+public:
+    PasswordBox(const DetailTextRules& rules, QWidget* parent);
+
+signals:
+    // Copy or Cut: the person wants the password on the clipboard.
+    void copyRequested();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+};
+
+} // namespace lb
