@@ -1,15 +1,18 @@
 #include "dialogs/frm_password.h"
 
+#include "dialogs/password_prompt.h"
 #include "dialogs/strength_meter.h"
 #include "platform/account_text.h"
 #include "platform/asterisk_style.h"
 #include "platform/message_box.h"
 #include "platform/texts.h"
+#include "store/file_steps.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QValidator>
 
@@ -86,6 +89,17 @@ FrmPassword::FrmPassword(QWidget* owner)
     connect(txtPassword, &QLineEdit::textChanged, meterStrength, &StrengthMeter::setPassword);
     auto* lblWarning = new QLabel(
         QStringLiteral("Warning: Passwords in Lockerbook are always case-sensitive."), this);
+    // While the file's key is derived (about half a second) the dialog stays,
+    // saying so, rather than leaving the screen blank.
+    lblWorking = new QLabel(QStringLiteral("Checking the password..."), this);
+    lblWorking->setObjectName(QStringLiteral("lblWorking"));
+    barWorking = new QProgressBar(this);
+    barWorking->setObjectName(QStringLiteral("barWorking"));
+    barWorking->setAccessibleName(lblWorking->text());
+    barWorking->setRange(0, 0);
+    barWorking->setTextVisible(false);
+    lblWorking->hide();
+    barWorking->hide();
 
     cmdOk = makeButton(this, QStringLiteral("cmdOk"), QStringLiteral("&Ok"), QStringLiteral("Ok"));
     cmdCancel = makeButton(this, QStringLiteral("cmdCancel"), QStringLiteral("&Cancel"),
@@ -102,11 +116,13 @@ FrmPassword::FrmPassword(QWidget* owner)
     grid->addWidget(lblConfirm, 2, 0);
     grid->addWidget(txtConfirm, 2, 1);
     grid->addWidget(lblWarning, 3, 0, 1, 2);
+    grid->addWidget(lblWorking, 4, 0, 1, 2);
+    grid->addWidget(barWorking, 5, 0, 1, 2);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(cmdOk);
     buttons->addWidget(cmdCancel);
-    grid->addLayout(buttons, 4, 0, 1, 2);
+    grid->addLayout(buttons, 6, 0, 1, 2);
     grid->setSizeConstraint(QLayout::SetFixedSize);
 }
 
@@ -127,7 +143,14 @@ QString FrmPassword::GetPassword(bool confirm) {
         owner->raise();
         owner->activateWindow();
     }
-    return accepted ? txtPassword->text() : QString();
+    // A copy of its own: the box's text is wiped when the dialog goes.
+    const QString typed = txtPassword->text();
+    return accepted ? QString(typed.constData(), typed.size()) : QString();
+}
+
+FrmPassword::~FrmPassword() {
+    wipeBoxText(txtPassword);
+    wipeBoxText(txtConfirm);
 }
 
 void FrmPassword::cmdOk_Click() {
@@ -145,7 +168,44 @@ void FrmPassword::cmdOk_Click() {
         strengthOf(txtPassword->text()).level == StrengthLevel::VeryWeak && !acceptVeryWeak(this)) {
         return;
     }
+    if (check_ && !checkTyped()) {
+        return;
+    }
     accept();
+}
+
+void FrmPassword::showWorking(bool working) {
+    lblWorking->setVisible(working);
+    barWorking->setVisible(working);
+    txtPassword->setEnabled(!working);
+    cmdOk->setEnabled(!working);
+}
+
+bool FrmPassword::checkTyped() {
+    QString typed = txtPassword->text();
+    SecretBytes password = toSecretText(typed);
+    wipeText(typed);
+    showWorking(true);
+    // The dialog paints and shows its progress; input waits until the check ends.
+    const PasswordVerdict verdict =
+        whilePainting([this, &password] { return check_(password.view()); });
+    showWorking(false);
+    if (verdict == PasswordVerdict::Wrong) {
+        ui::sayWrongPassword(this);
+        wipeBoxText(txtPassword);
+        txtPassword->setFocus();
+        return false;
+    }
+    checked_ = std::move(password);
+    return true;
+}
+
+std::optional<SecretBytes> FrmPassword::GetCheckedPassword(const PasswordCheck& check) {
+    check_ = check;
+    GetPassword(false);
+    // Whatever was typed goes before the dialog's memory is let go.
+    wipeBoxText(txtPassword);
+    return std::move(checked_);
 }
 
 } // namespace lb

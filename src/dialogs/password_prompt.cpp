@@ -1,6 +1,10 @@
 #include "dialogs/password_prompt.h"
 
+#include "core/messages.h"
 #include "dialogs/frm_password.h"
+#include "platform/account_text.h"
+#include "platform/message_box.h"
+#include "platform/texts.h"
 
 namespace lb::ui {
 namespace {
@@ -20,6 +24,29 @@ QString GetPassword(QWidget* mainWindow, bool confirm) {
     }
     FrmPassword dialog(mainWindow);
     return dialog.GetPassword(confirm);
+}
+
+void sayWrongPassword(QWidget* owner) {
+    showCritical(owner, texts::kErrorTitle, texts::qtext(kWrongPasswordText));
+}
+
+std::optional<SecretBytes> GetCheckedPassword(QWidget* mainWindow, const PasswordCheck& check) {
+    if (!answer) {
+        FrmPassword dialog(mainWindow);
+        return dialog.GetCheckedPassword(check);
+    }
+    for (;;) {
+        QString typed = answer(false);
+        if (typed.isEmpty()) {
+            return std::nullopt;
+        }
+        SecretBytes password = toSecretText(typed);
+        wipeText(typed);
+        if (check(password.view()) != PasswordVerdict::Wrong) {
+            return password;
+        }
+        sayWrongPassword(mainWindow);
+    }
 }
 
 } // namespace lb::ui

@@ -261,6 +261,10 @@ QString FrmMain::askPassword(bool confirm) {
     return ui::GetPassword(this, confirm);
 }
 
+std::optional<SecretBytes> FrmMain::askCheckedPassword(const PasswordCheck& check) {
+    return ui::GetCheckedPassword(this, check);
+}
+
 void FrmMain::showClearPrompt() {
     lb::showClearPrompt(this);
 }

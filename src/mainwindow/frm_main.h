@@ -45,6 +45,7 @@ public:
     void tableSaved() override;
     void tableReplaced() override;
     QString askPassword(bool confirm) override;
+    std::optional<SecretBytes> askCheckedPassword(const PasswordCheck& check) override;
     void showClearPrompt() override;
 
     // The account store's operations.

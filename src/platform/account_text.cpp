@@ -2,6 +2,7 @@
 
 #include "core/classic_file.h"
 
+#include <QLineEdit>
 #include <QTextBoundaryFinder>
 #include <sodium.h>
 
@@ -61,6 +62,17 @@ std::optional<char32_t> firstClassicUnkeepable(const QString& text) {
     const QByteArray bytes = text.toUtf8();
     return classicUnkeepable(
         std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+}
+
+void wipeBoxText(QLineEdit* box) {
+    // text() shares the box's own buffer; writing through it reaches the
+    // characters the box keeps, which clear() alone would free unwiped.
+    const QString shared = box->text();
+    if (!shared.isEmpty()) {
+        sodium_memzero(const_cast<QChar*>(shared.constData()),
+                       static_cast<std::size_t>(shared.size()) * sizeof(QChar));
+    }
+    box->clear();
 }
 
 void wipeText(QString& text) {

@@ -8,6 +8,8 @@
 #include "core/secret.h"
 
 #include <QString>
+
+class QLineEdit;
 #include <optional>
 #include <string>
 #include <string_view>
@@ -33,5 +35,9 @@ std::optional<char32_t> firstClassicUnkeepable(const QString& text);
 // Overwrites the characters of a text that nothing else shares, before it is
 // let go; a shared text is left as it is (its other holder wipes it).
 void wipeText(QString& text);
+
+// Overwrites the text a box holds, in the box's own memory, and empties it.
+// A QString still sharing that text (from text()) is wiped with it.
+void wipeBoxText(QLineEdit* box);
 
 } // namespace lb

@@ -5,7 +5,11 @@
 // keeping the operations on this narrow surface keeps them out of the
 // window's layout and menus, and keeps the dialogs above them.
 
+#include "core/secret.h"
+#include "store/password_check.h"
+
 #include <QString>
+#include <optional>
 
 class QWidget;
 
@@ -45,6 +49,10 @@ public:
     // frmPassword: the master password, typed twice with confirm; the empty
     // text means the person cancelled.
     virtual QString askPassword(bool confirm) = 0;
+    // frmPassword for an existing file: asks until check finds the password
+    // right or the file unreadable, saying "Wrong password." between tries.
+    // Nothing when the person cancels; otherwise the password in UTF-8.
+    virtual std::optional<SecretBytes> askCheckedPassword(const PasswordCheck& check) = 0;
     // frmClear, the prompt that follows a password copy.
     virtual void showClearPrompt() = 0;
 };

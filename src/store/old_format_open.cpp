@@ -2,7 +2,6 @@
 
 #include "core/account.h"
 #include "core/classic_file.h"
-#include "core/legacy_file.h"
 #include "platform/message_box.h"
 #include "platform/texts.h"
 #include "store/account_window.h"
@@ -36,12 +35,11 @@ void warnAboutCode255(AccountWindow& w) {
 
 } // namespace
 
-bool ReadLegacyFile(AccountWindow& w, const QString& path, std::string_view fileBytes,
+bool ReadLegacyFile(AccountWindow& w, const QString& path, DecodeResult result,
                     SecretBytes password, FileStamp stamp) {
     if (!personAcceptsConversion(w)) {
         return false;
     }
-    DecodeResult result = decodeLegacyFile(fileBytes, password.view());
     const bool lossy = !classicRefusals(result.accounts).empty();
     if (!takeDecodedFile(w, path, std::move(password), FileKind::Legacy, std::move(stamp),
                          std::move(result))) {

@@ -3,6 +3,7 @@
 // writes: the warning that a save will convert it, the refusals, and the
 // notice about characters the current format cannot keep.
 
+#include "core/decode_result.h"
 #include "core/secret.h"
 #include "platform/file_io.h"
 
@@ -13,10 +14,11 @@ namespace lb {
 
 class AccountWindow;
 
-// Called by ReadAccountFile, busy, once the file's bytes are known to be of
-// the old format; the caller ends the busy state. True when the file was read
-// and is now the open file (saved as a classic file by the next Save).
-bool ReadLegacyFile(AccountWindow& w, const QString& path, std::string_view fileBytes,
+// Called by ReadAccountFile, busy, once an old-format file was read with its
+// password; the caller ends the busy state. True when the person accepts the
+// conversion and the file is now the open file (saved as a classic file by
+// the next Save).
+bool ReadLegacyFile(AccountWindow& w, const QString& path, DecodeResult result,
                     SecretBytes password, FileStamp stamp);
 
 } // namespace lb

@@ -1,6 +1,7 @@
 #include "store/open_file.h"
 
 #include "core/account_file.h"
+#include "core/legacy_file.h"
 #include "platform/file_dialog.h"
 #include "platform/file_io.h"
 #include "platform/paths.h"
@@ -28,32 +29,44 @@ bool OpenFile(AccountWindow& w) {
 }
 
 bool ReadAccountFile(AccountWindow& w, const QString& path) {
-    auto password = askMasterPassword(w, false);
+    // The bytes first: a file that cannot be read must not cost the person
+    // their typing, and a wrong password need not read it again.
+    std::string bytes;
+    FileStamp stamp;
+    if (const auto error = readWholeFile(pathBytes(path), bytes, &stamp)) {
+        showUnexpectedError(w, *error, "reading the file");
+        return false;
+    }
+    const FileKind kind = fileKindOf(bytes);
+    DecodeResult result;
+    // Runs off the window's thread while the prompt shows that it works.
+    const auto check = [&bytes, &result, kind](std::string_view password) {
+        result = kind == FileKind::Legacy ? decodeLegacyFile(bytes, password)
+                                          : decodeAccountFile(bytes, password);
+        switch (result.outcome) {
+        case DecodeOutcome::Read:
+            return PasswordVerdict::Right;
+        case DecodeOutcome::WrongPassword:
+            return PasswordVerdict::Wrong;
+        default:
+            return PasswordVerdict::Failed;
+        }
+    };
+    auto password = w.askCheckedPassword(check);
     if (!password) {
         w.EndBusy();
         return false;
     }
     // Busy from here to the end on every path; failures are reported while still busy.
     beginBusyWith(w, QStringLiteral("Reading '%1'...").arg(path));
-    std::string bytes;
-    FileStamp stamp;
-    if (const auto error = readWholeFile(pathBytes(path), bytes, &stamp)) {
-        showUnexpectedError(w, *error, "reading the file");
-        w.EndBusy();
-        return false;
-    }
-    const FileKind kind = fileKindOf(bytes);
-    if (kind == FileKind::Legacy) {
-        const bool read = ReadLegacyFile(w, path, bytes, std::move(*password), std::move(stamp));
-        w.EndBusy();
-        return read;
-    }
-    DecodeResult result = whilePainting([&] { return decodeAccountFile(bytes, password->view()); });
     const std::uint64_t size = stamp.size;
     const bool read =
-        takeDecodedFile(w, path, std::move(*password), kind, std::move(stamp), std::move(result));
+        kind == FileKind::Legacy
+            ? ReadLegacyFile(w, path, std::move(result), std::move(*password), std::move(stamp))
+            : takeDecodedFile(w, path, std::move(*password), kind, std::move(stamp),
+                              std::move(result));
     w.EndBusy();
-    if (read) {
+    if (read && kind != FileKind::Legacy) {
         w.SetStatusText(QStringLiteral("Read (%1 bytes)").arg(size));
     }
     return read;

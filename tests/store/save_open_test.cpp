@@ -138,6 +138,7 @@ protected:
         expectIdle();
     }
 
+    // Chooses the file; the passwords queued before this one are tried first.
     bool open(const QString& file, const QString& password) {
         user.willChooseFile(file);
         user.willTypePassword(password);
@@ -172,9 +173,13 @@ TEST_F(OpenFlow, StoppingAtAnyQuestionChangesNothingAndAReadFileBecomesTheOpenFi
     EXPECT_EQ(w.currentFile().kind, FileKind::Sealed);
     EXPECT_TRUE(w.currentFile().FileSaved);
     expectIdle();
-    // A file without accounts shows nothing.
+    // A file without accounts shows nothing; a wrong password asks again.
     writeBytes(file.toStdString(), classicFile({}, "right"));
+    user.passwordPrompts.clear();
+    user.willTypePassword(QStringLiteral("wrong"));
     ASSERT_TRUE(open(file, QStringLiteral("right")));
+    EXPECT_EQ(user.passwordPrompts.size(), 2u);
+    EXPECT_EQ(user.lastMessageText(), QStringLiteral("Wrong password."));
     EXPECT_EQ(w.shownRow, -1);
 }
 
@@ -185,15 +190,21 @@ TEST_F(OpenFlow, EveryRefusalIsOneMessageAndChangesNothing) {
     std::string newer = good;
     newer[16] = 7; // FormatVersion, after the 12-byte signature and the program version
     const std::string cut = good.substr(0, good.size() - 9);
-    // No bytes: the folder itself is chosen.
-    const std::pair<std::string, QString> rows[] = {
-        {foreign, QStringLiteral("The file does not appear to be a Lockerbook file.")},
-        {newer, QStringLiteral("This file is in a version higher than this program")},
-        {classicFile(stored, "other"), QStringLiteral("Wrong password.")},
-        {cut, unexpected(programError(ProgramError::FileEndsEarly), "reading the file")},
-        {"", unexpected(programError(ProgramError::NotARegularFile), "reading the file")},
+    // No bytes: the folder itself is chosen. What the prompt cannot judge is
+    // said while the window is busy; a wrong password by the prompt, which
+    // then asks again (the person cancels), and an unreadable file before it.
+    const struct {
+        std::string bytes;
+        QString text;
+        bool whileBusy;
+    } rows[] = {
+        {foreign, QStringLiteral("The file does not appear to be a Lockerbook file."), true},
+        {newer, QStringLiteral("This file is in a version higher than this program"), true},
+        {classicFile(stored, "other"), QStringLiteral("Wrong password."), false},
+        {cut, unexpected(programError(ProgramError::FileEndsEarly), "reading the file"), true},
+        {"", unexpected(programError(ProgramError::NotARegularFile), "reading the file"), false},
     };
-    for (const auto& [bytes, text] : rows) {
+    for (const auto& [bytes, text, whileBusy] : rows) {
         SCOPED_TRACE(text.toStdString());
         user.messages.clear();
         user.busyAtMessage.clear();
@@ -203,7 +214,7 @@ TEST_F(OpenFlow, EveryRefusalIsOneMessageAndChangesNothing) {
             writeBytes(file.toStdString(), bytes);
         }
         EXPECT_FALSE(open(file, QStringLiteral("right")));
-        expectOneFailure(text);
+        expectOneFailure(text, whileBusy);
         expectPreviousFileUntouched();
     }
 }

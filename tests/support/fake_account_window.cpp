@@ -47,6 +47,10 @@ bool FakeAccountWindow::QuerySave() {
     return querySaveAnswer;
 }
 
+std::optional<SecretBytes> FakeAccountWindow::askCheckedPassword(const PasswordCheck& check) {
+    return ui::GetCheckedPassword(this, check);
+}
+
 QString FakeAccountWindow::askPassword(bool confirm) {
     return ui::GetPassword(this, confirm);
 }

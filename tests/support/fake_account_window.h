@@ -32,6 +32,7 @@ public:
     void tableSaved() override {}
     void tableReplaced() override {}
     QString askPassword(bool confirm) override;
+    std::optional<SecretBytes> askCheckedPassword(const PasswordCheck& check) override;
     void showClearPrompt() override { ++clearPrompts; }
 
     bool busy() const { return busy_; }
