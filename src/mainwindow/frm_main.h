@@ -43,6 +43,7 @@ public:
     void showAccount(int row) override;
     bool QuerySave() override;
     void tableSaved() override;
+    void recordStep(QUndoCommand* step) override;
     void tableReplaced() override;
     QString askPassword(bool confirm) override;
     std::optional<SecretBytes> askCheckedPassword(const PasswordCheck& check) override;

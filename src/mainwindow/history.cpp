@@ -23,6 +23,10 @@ void FrmMain::buildHistory() {
     // shows the account it touched, which begins a new visit.
 }
 
+void FrmMain::recordStep(QUndoCommand* step) {
+    history_.push(step);
+}
+
 void FrmMain::tableSaved() {
     changedOutsideHistory_ = false;
     history_.setClean();

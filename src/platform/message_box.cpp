@@ -14,7 +14,8 @@ void setMessageHook(MessageHook h) {
     answer = std::move(h);
 }
 
-QMessageBox::StandardButton showMessage(QWidget* parent, const Message& message) {
+QMessageBox::StandardButton showMessage(QWidget* parent, const Message& message,
+                                        const ButtonCaptions& captions) {
     if (answer) {
         return answer(message);
     }
@@ -24,6 +25,11 @@ QMessageBox::StandardButton showMessage(QWidget* parent, const Message& message)
     }
     if (message.escapeButton != QMessageBox::NoButton) {
         box.setEscapeButton(message.escapeButton);
+    }
+    for (auto caption = captions.begin(); caption != captions.end(); ++caption) {
+        if (QAbstractButton* button = box.button(caption.key())) {
+            button->setText(caption.value());
+        }
     }
     const int result = box.exec();
     // Closing the box from its frame without an escape button returns no button at all.

@@ -2,6 +2,7 @@
 // Every message box of the program goes through showMessage, so a test can
 // answer it as a person would and read back what was shown.
 
+#include <QMap>
 #include <QMessageBox>
 #include <QString>
 #include <functional>
@@ -20,8 +21,13 @@ struct Message {
     QMessageBox::StandardButton escapeButton = QMessageBox::NoButton;
 };
 
+// Captions in place of the standard ones ("&Merge" for Yes, say); the answer
+// is still the standard button.
+using ButtonCaptions = QMap<QMessageBox::StandardButton, QString>;
+
 // Shows the box modally and returns the button chosen.
-QMessageBox::StandardButton showMessage(QWidget* parent, const Message& message);
+QMessageBox::StandardButton showMessage(QWidget* parent, const Message& message,
+                                        const ButtonCaptions& captions = {});
 
 // Shorthands for the common boxes: OK only, with the given icon.
 void showInformation(QWidget* parent, const QString& title, const QString& text);

@@ -11,6 +11,7 @@
 #include <QString>
 #include <optional>
 
+class QUndoCommand;
 class QWidget;
 
 namespace lb {
@@ -40,6 +41,10 @@ public:
 
     // Asks whether unsaved changes are to be saved first; false means stop.
     virtual bool QuerySave() = 0;
+
+    // Records a change already made to the table (a merge) as a step that
+    // Edit > Undo takes back; the window owns the step from here.
+    virtual void recordStep(QUndoCommand* step) = 0;
 
     // The table was written to its file: what is in the file now is the saved state.
     virtual void tableSaved() = 0;

@@ -3,6 +3,7 @@
 #include "dialogs/password_prompt.h"
 
 #include <QApplication>
+#include <QUndoCommand>
 
 namespace lb::test {
 
@@ -45,6 +46,11 @@ void FakeAccountWindow::showAccount(int row) {
 
 bool FakeAccountWindow::QuerySave() {
     return querySaveAnswer;
+}
+
+void FakeAccountWindow::recordStep(QUndoCommand* step) {
+    step->redo();
+    delete step;
 }
 
 std::optional<SecretBytes> FakeAccountWindow::askCheckedPassword(const PasswordCheck& check) {

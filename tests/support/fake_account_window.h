@@ -30,6 +30,8 @@ public:
     void showAccount(int row) override;
     bool QuerySave() override;
     void tableSaved() override {}
+    // Steps are done as a window's history would do them, then forgotten.
+    void recordStep(QUndoCommand* step) override;
     void tableReplaced() override {}
     QString askPassword(bool confirm) override;
     std::optional<SecretBytes> askCheckedPassword(const PasswordCheck& check) override;
