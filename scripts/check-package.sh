@@ -78,6 +78,38 @@ else
   fail "lockerbook-cli without arguments exits 1 with a usage text" "exit $status"
 fi
 
+# The manual, and Help > Help file finding it: the installed program under a
+# virtual screen, F1 pressed, and a stand-in xdg-open that notes what it was given.
+check "the manual is installed" test -s /usr/share/lockerbook/Lockerbook.html
+mkdir -p "$work/bin" "$work/home"
+printf '#!/bin/sh\nprintf "%%s\\n" "$@" >>"%s/opened"\n' "$work" >"$work/bin/xdg-open"
+chmod +x "$work/bin/xdg-open"
+Xvfb :91 -screen 0 1024x768x24 >/dev/null 2>&1 &
+xvfb=$!
+sleep 1
+env -i PATH="$work/bin:/usr/bin:/bin" HOME="$work/home" DISPLAY=:91 QT_QPA_PLATFORM=xcb \
+  lockerbook >/dev/null 2>&1 &
+app=$!
+for _ in $(seq 1 50); do
+  window=$(DISPLAY=:91 xdotool search --name '^Lockerbook$' 2>/dev/null | head -n 1 || true)
+  [ -n "$window" ] && break
+  sleep 0.2
+done
+if [ -n "$window" ]; then
+  DISPLAY=:91 xdotool windowactivate --sync "$window" key F1 >/dev/null 2>&1 || true
+  for _ in $(seq 1 25); do
+    [ -s "$work/opened" ] && break
+    sleep 0.2
+  done
+fi
+kill "$app" "$xvfb" 2>/dev/null || true
+wait "$app" "$xvfb" 2>/dev/null || true
+if grep -q 'share/lockerbook/Lockerbook.html' "$work/opened" 2>/dev/null; then
+  pass "Help > Help file opens the installed manual"
+else
+  fail "Help > Help file opens the installed manual" "opened: $(cat "$work/opened" 2>/dev/null)"
+fi
+
 # The launcher and the icon.
 desktop=/usr/share/applications/lockerbook.desktop
 if validation=$(desktop-file-validate "$desktop" 2>&1); then

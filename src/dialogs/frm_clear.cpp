@@ -91,8 +91,14 @@ void FrmClear::done(int result) {
     QDialog::done(result);
 }
 
+namespace {
+
+// The prompt on screen, if any.
+QPointer<FrmClear> shown;
+
+} // namespace
+
 void showClearPrompt(QWidget* mainWindow) {
-    static QPointer<FrmClear> shown;
     // A prompt that has closed may wait a moment for its deletion; it does not count.
     if (shown.isNull() || !shown->isVisible()) {
         shown = new FrmClear(mainWindow);
@@ -100,6 +106,12 @@ void showClearPrompt(QWidget* mainWindow) {
     shown->show();
     shown->raise();
     shown->activateWindow();
+}
+
+void closeClearPrompt() {
+    if (!shown.isNull() && shown->isVisible()) {
+        shown->reject();
+    }
 }
 
 } // namespace lb

@@ -35,4 +35,8 @@ private:
 // forward with its check box as the user left it. Returns at once.
 void showClearPrompt(QWidget* mainWindow);
 
+// Closes the prompt, when one is shown, as its No button does: the clipboard
+// was cleared without it (by its timer) or the file locked.
+void closeClearPrompt();
+
 } // namespace lb

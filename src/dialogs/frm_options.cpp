@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QVBoxLayout>
 #include <cmath>
 
@@ -76,6 +77,39 @@ FrmOptions::FrmOptions(QWidget* mainWindow)
     setObjectName(QStringLiteral("frmOptions"));
     setWindowTitle(QStringLiteral("Options"));
 
+    // Numbers of seconds and minutes, each between the words that say what it is.
+    const auto numberRow = [this](QSpinBox*& spin, const char* name, const QString& before,
+                                  const QString& after, int most) {
+        auto* row = new QHBoxLayout;
+        auto* label = new QLabel(before, this);
+        spin = named(new QSpinBox(this), name);
+        spin->setRange(0, most);
+        label->setBuddy(spin);
+        spin->setAccessibleName(QString(before).remove(QLatin1Char('&')) + QLatin1Char(' ') +
+                                after);
+        row->addWidget(label);
+        row->addWidget(spin);
+        row->addWidget(new QLabel(after, this), 1);
+        return row;
+    };
+    QHBoxLayout* clearRow =
+        numberRow(spnClearClipboardSeconds, "spnClearClipboardSeconds",
+                  QStringLiteral("Clear the clipboard a&fter"),
+                  QStringLiteral("seconds after a password copy (0: only when asked)"), 3600);
+    QHBoxLayout* lockRow = numberRow(
+        spnLockAfterIdleMinutes, "spnLockAfterIdleMinutes", QStringLiteral("Loc&k the file after"),
+        QStringLiteral("minutes without a key or a click (0: never)"), 24 * 60);
+    chkLockOnScreenLock = named(
+        new QCheckBox(QStringLiteral("Lock &when the screen locks or the computer goes to sleep?"),
+                      this),
+        "chkLockOnScreenLock");
+    // Created after the buttons; the tab order follows the page.
+    setTabOrder(chkRandomPasswordFromGenerator, spnClearClipboardSeconds);
+    setTabOrder(spnClearClipboardSeconds, spnLockAfterIdleMinutes);
+    setTabOrder(spnLockAfterIdleMinutes, chkLockOnScreenLock);
+    setTabOrder(chkLockOnScreenLock, cmdOk);
+    setTabOrder(cmdOk, cmdCancel);
+
     auto* lblDefaultFile = new QLabel(QStringLiteral("Default file:"), this);
     lblDefaultFile->setBuddy(txtDefaultFile);
     // ". . ." says nothing to a screen reader.
@@ -110,6 +144,9 @@ FrmOptions::FrmOptions(QWidget* mainWindow)
     security->addWidget(cmdClearClipboard, 0, 1, Qt::AlignRight);
     security->addWidget(chkShowCopyWarning, 1, 0, 1, 2);
     security->addWidget(chkRandomPasswordFromGenerator, 2, 0, 1, 2);
+    security->addLayout(clearRow, 3, 0, 1, 2);
+    security->addLayout(lockRow, 4, 0, 1, 2);
+    security->addWidget(chkLockOnScreenLock, 5, 0, 1, 2);
     security->setColumnStretch(0, 1);
 
     auto* separator = new QFrame(this);
@@ -153,6 +190,11 @@ void FrmOptions::Form_Load() {
     chkClearClipboardExit->setChecked(optionOn(kClearClipboardOnExit, true));
     chkShowCopyWarning->setChecked(optionOn(kCopyPasswordWarning, true));
     chkRandomPasswordFromGenerator->setChecked(optionOn(kRandomPasswordFromGenerator, false));
+    spnClearClipboardSeconds->setValue(
+        static_cast<int>(std::lround(numberOption(kClearClipboardSeconds, 30, 3600))));
+    spnLockAfterIdleMinutes->setValue(
+        static_cast<int>(std::lround(numberOption(kLockAfterIdleMinutes, 15, 24 * 60))));
+    chkLockOnScreenLock->setChecked(optionOn(kLockOnScreenLock, true));
 }
 
 void FrmOptions::cmdOk_Click() {
@@ -164,6 +206,9 @@ void FrmOptions::cmdOk_Click() {
     saveOption(kClearClipboardOnExit, chkClearClipboardExit->isChecked());
     saveOption(kCopyPasswordWarning, chkShowCopyWarning->isChecked());
     saveOption(kRandomPasswordFromGenerator, chkRandomPasswordFromGenerator->isChecked());
+    saveNumberOption(kClearClipboardSeconds, spnClearClipboardSeconds->value());
+    saveNumberOption(kLockAfterIdleMinutes, spnLockAfterIdleMinutes->value());
+    saveOption(kLockOnScreenLock, chkLockOnScreenLock->isChecked());
     accept();
 }
 

@@ -8,6 +8,7 @@
 class QCheckBox;
 class QLineEdit;
 class QPushButton;
+class QSpinBox;
 
 namespace lb {
 
@@ -30,6 +31,9 @@ private:
     QPushButton* cmdClearClipboard;
     QCheckBox* chkShowCopyWarning;
     QCheckBox* chkRandomPasswordFromGenerator;
+    QSpinBox* spnClearClipboardSeconds;
+    QSpinBox* spnLockAfterIdleMinutes;
+    QCheckBox* chkLockOnScreenLock;
     QPushButton* cmdOk;
     QPushButton* cmdCancel;
 };

@@ -46,6 +46,7 @@ FrmMain::FrmMain(QWidget* parent) : QMainWindow(parent) {
     buildFindBox();
     buildHistory();
     connectDetailPane();
+    connect(&clipboardTimer_, &QTimer::timeout, this, &FrmMain::clearCopiedPassword);
     resize(qRound(twipsToPixels(this, kDesignedClientWidthTwips)),
            qRound(twipsToPixels(this, kDesignedClientHeightTwips)) +
                menuBar()->sizeHint().height());
@@ -148,11 +149,9 @@ void FrmMain::connectDetailPane() {
             [this] { copyUserNameOrUrl(*this, picView->txtViewUserName->text()); });
     connect(picView->cmdViewCopyURL, &QPushButton::clicked, this,
             [this] { copyUserNameOrUrl(*this, picView->txtViewURL->text()); });
-    const auto copyShownPassword = [this] {
-        copyPassword(*this, picView->txtViewPassword->text());
-    };
-    connect(picView->cmdViewCopyPassword, &QPushButton::clicked, this, copyShownPassword);
-    connect(picView->txtViewPassword, &PasswordBox::copyRequested, this, copyShownPassword);
+    connect(picView->cmdViewCopyPassword, &QPushButton::clicked, this, &FrmMain::copyShownPassword);
+    connect(picView->txtViewPassword, &PasswordBox::copyRequested, this,
+            &FrmMain::copyShownPassword);
     connect(picView->cmdViewRandomPassword, &QPushButton::clicked, this,
             &FrmMain::cmdViewRandomPassword_Click);
     connect(picView->cmdViewGoURL, &QPushButton::clicked, this,

@@ -12,6 +12,7 @@
 #include "store/current_file.h"
 
 #include <QMainWindow>
+#include <QTimer>
 #include <QUndoStack>
 
 class QFrame;
@@ -123,6 +124,10 @@ private:
     void mnuAccountsGenerate_Click();
     void cmdViewRandomPassword_Click();
 
+    // clipboard_clearing.cpp: Copy Password, and the clipboard clearing itself.
+    void copyShownPassword();
+    void clearCopiedPassword();
+
     // find.cpp: the find box at the right end of the toolbar.
     void buildFindBox();
     void findTextChanged(const QString& text);
@@ -160,6 +165,9 @@ private:
     // The text of the step the next write-back makes, when not an edit.
     QString stepText_;
     bool changedOutsideHistory_ = false;
+
+    // Clears a copied password after the seconds the Options give.
+    QTimer clipboardTimer_;
 };
 
 } // namespace lb

@@ -10,27 +10,33 @@
 namespace lb {
 namespace {
 
-const QString kHelpFileName = QStringLiteral("Lockerbook.chm");
+const QString kHelpFileName = QStringLiteral("Lockerbook.html");
+
+QString joined(const QString& folder, const QString& rest) {
+    return folder.endsWith(QLatin1Char('/')) ? folder + rest : folder + QLatin1Char('/') + rest;
+}
 
 } // namespace
 
-QString helpFilePath(const QString& programFolder) {
-    if (programFolder.endsWith(QLatin1Char('/'))) {
-        return programFolder + kHelpFileName;
-    }
-    return programFolder + QLatin1Char('/') + kHelpFileName;
+QStringList helpFilePaths(const QString& programFolder) {
+    return {joined(programFolder, QStringLiteral("../share/lockerbook/") + kHelpFileName),
+            joined(programFolder, kHelpFileName)};
 }
 
 void openHelpFile(QWidget* mainWindow) {
-    const QString path = helpFilePath(QCoreApplication::applicationDirPath());
-    if (!QFileInfo(path).isFile()) {
-        ui::showInformation(
-            mainWindow, texts::kAppName,
-            QStringLiteral(
-                "The file Lockerbook.chm could not be found in the Lockerbook program folder."));
-        return;
+    const QString folder = QCoreApplication::applicationDirPath();
+    for (const QString& path : helpFilePaths(folder)) {
+        if (QFileInfo(path).isFile()) {
+            ui::openInShell(QFileInfo(path).canonicalFilePath());
+            return;
+        }
     }
-    ui::openInShell(path);
+    ui::showInformation(mainWindow, texts::kAppName,
+                        QStringLiteral("The file %1 could not be found in the Lockerbook program "
+                                       "folder (%2) or in %3.")
+                            .arg(kHelpFileName, folder,
+                                 QFileInfo(joined(folder, QStringLiteral("../share/lockerbook")))
+                                     .absoluteFilePath()));
 }
 
 void goToUrl(const QString& url) {

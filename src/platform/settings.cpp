@@ -127,6 +127,15 @@ void saveOption(const QString& key, bool on) {
     SaveSetting(kOptions, key, on ? QStringLiteral("Yes") : QStringLiteral("No"));
 }
 
+double numberOption(const QString& key, double defaultValue, double most) {
+    const auto value = toNumber(GetSetting(kOptions, key, QString()));
+    return value && *value >= 0 && *value <= most ? *value : defaultValue;
+}
+
+void saveNumberOption(const QString& key, double value) {
+    SaveSetting(kOptions, key, numberText(value));
+}
+
 QString numberText(double value) {
     return QString::number(value, 'g', QLocale::FloatingPointShortest);
 }

@@ -26,6 +26,13 @@ inline const QString kStartInMiniMode = QStringLiteral("StartInMiniMode");      
 inline const QString kDefaultFile = QStringLiteral("DefaultFile");                   // ""
 inline const QString kClearClipboardOnExit = QStringLiteral("ClearClipboardOnExit"); // "Yes"
 inline const QString kCopyPasswordWarning = QStringLiteral("CopyPasswordWarning");   // "Yes"
+// Seconds after a password copy that the clipboard clears itself; 0: only
+// when the person asks.
+inline const QString kClearClipboardSeconds = QStringLiteral("ClearClipboardSeconds"); // 30
+// Minutes without a key or a click before the file locks; 0: never.
+inline const QString kLockAfterIdleMinutes = QStringLiteral("LockAfterIdleMinutes"); // 15
+// "Yes": the file locks when the screen locks and before the computer sleeps.
+inline const QString kLockOnScreenLock = QStringLiteral("LockOnScreenLock"); // "Yes"
 // "Yes": "&Ran. Password" uses the password generator's last settings.
 inline const QString kRandomPasswordFromGenerator =
     QStringLiteral("RandomPasswordFromGenerator"); // "No"
@@ -42,6 +49,10 @@ void SaveSetting(const QString& section, const QString& key, const QString& valu
 // An option read with its default ("Yes" or "No"); on only for exactly "Yes".
 bool optionOn(const QString& key, bool defaultOn);
 void saveOption(const QString& key, bool on);
+
+// A number option from 0 to most; absent, not a number or out of range gives the default.
+double numberOption(const QString& key, double defaultValue, double most);
+void saveNumberOption(const QString& key, double value);
 
 // Numbers travel as decimal text that reads back to the same value.
 QString numberText(double value);

@@ -5,6 +5,9 @@
 #include "main_window_fixture.h"
 
 #include <QAccessible>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QImage>
 #include <QMenuBar>
@@ -211,6 +214,30 @@ TEST_F(Window, CaptionsAndHeadingsFitOrEndInAnEllipsisAtAnyWidth) {
             }
         }
     }
+}
+
+TEST_F(Window, HelpOpensTheManualWhereThePackagePutsItOrBesideTheProgram) {
+    const QString folder = QCoreApplication::applicationDirPath();
+    const QStringList places = {folder + QStringLiteral("/../share/lockerbook/Lockerbook.html"),
+                                folder + QStringLiteral("/Lockerbook.html")};
+    for (const QString& place : places) {
+        QFile::remove(place);
+    }
+    press("F1");
+    ASSERT_EQ(user->messages.size(), 1u);
+    EXPECT_TRUE(user->lastMessageText().contains(QStringLiteral("Lockerbook.html")));
+    EXPECT_TRUE(user->shellOpened.empty());
+    for (const QString& place : places) {
+        SCOPED_TRACE(place.toStdString());
+        QDir().mkpath(QFileInfo(place).absolutePath());
+        writeBytes(place.toStdString(), "<html></html>");
+        user->shellOpened.clear();
+        press("F1");
+        ASSERT_EQ(user->shellOpened.size(), 1u);
+        EXPECT_EQ(user->shellOpened[0], QFileInfo(place).canonicalFilePath());
+        QFile::remove(place);
+    }
+    EXPECT_EQ(user->messages.size(), 1u);
 }
 
 } // namespace
