@@ -187,47 +187,58 @@ std::optional<KdfCost> sealedCostOf(std::string_view file) {
     return KdfCost{little(file, kPassesAt, 4), little(file, kMemoryAt, 4)};
 }
 
-DecodeResult decodeSealedFile(std::string_view file, std::string_view password,
-                              KeyDerivation derive) {
+UnsealedRecords unsealRecords(std::string_view file, std::string_view password,
+                              std::uint16_t highestVersion, KeyDerivation derive) {
+    UnsealedRecords out;
+    const auto refuse = [](DecodeOutcome outcome) {
+        UnsealedRecords refused;
+        refused.outcome = outcome;
+        return refused;
+    };
+    const auto damaged = [](Error error) {
+        UnsealedRecords refused;
+        refused.error = std::move(error);
+        return refused;
+    };
     if (sodium_init() < 0) {
-        return damagedBy(systemError(ENOMEM));
+        return damaged(systemError(ENOMEM));
     }
     // The version decides first: a newer program may lay out its header otherwise.
-    if (file.size() >= kVersionAt + 2 && little(file, kVersionAt, 2) > kSealedVersion) {
-        return refusedAs(DecodeOutcome::NewerVersion);
+    if (file.size() >= kVersionAt + 2 && little(file, kVersionAt, 2) > highestVersion) {
+        return refuse(DecodeOutcome::NewerVersion);
     }
     if (file.size() < kHeaderSize + kTagSize) {
-        return damaged(ProgramError::FileEndsEarly);
+        return damaged(programError(ProgramError::FileEndsEarly));
     }
     unsigned char checksum[kDigestSize];
     digest(checksum, file, kChecksumAt);
-    const std::uint32_t version = little(file, kVersionAt, 2);
-    if (sodium_memcmp(checksum, bytesOf(file, kChecksumAt), kDigestSize) != 0 || version < 1 ||
+    out.version = static_cast<std::uint16_t>(little(file, kVersionAt, 2));
+    if (sodium_memcmp(checksum, bytesOf(file, kChecksumAt), kDigestSize) != 0 || out.version < 1 ||
         static_cast<unsigned char>(file[kKdfAt]) != kArgon2id || file[kReservedAt] != 0) {
-        return damaged(ProgramError::SealedHeaderDamaged);
+        return damaged(programError(ProgramError::SealedHeaderDamaged));
     }
-    const KdfCost cost{little(file, kPassesAt, 4), little(file, kMemoryAt, 4)};
-    if (!isWithinKdfLimits(cost)) {
-        return damaged(ProgramError::KdfBeyondLimits);
+    out.cost = KdfCost{little(file, kPassesAt, 4), little(file, kMemoryAt, 4)};
+    if (!isWithinKdfLimits(out.cost)) {
+        return damaged(programError(ProgramError::KdfBeyondLimits));
     }
     std::optional<SecretBytes> codePagePassword;
-    if (version == 1) {
+    if (out.version == 1) {
         // Sealed with the password's Windows-1252 bytes: one outside the code
         // page cannot be this file's.
         codePagePassword = cp1252::secretFromUtf8(password);
         if (!codePagePassword) {
-            return refusedAs(DecodeOutcome::WrongPassword);
+            return refuse(DecodeOutcome::WrongPassword);
         }
         password = codePagePassword->view();
     }
-    const auto keys = deriveKeys(password, file.substr(kSaltAt, kSaltSize), cost, derive);
+    const auto keys = deriveKeys(password, file.substr(kSaltAt, kSaltSize), out.cost, derive);
     if (!keys) {
-        return damagedBy(systemError(ENOMEM));
+        return damaged(systemError(ENOMEM));
     }
     unsigned char keyCheck[kDigestSize];
     digest(keyCheck, file, kKeyCheckAt, &keys->check);
     if (sodium_memcmp(keyCheck, bytesOf(file, kKeyCheckAt), kDigestSize) != 0) {
-        return refusedAs(DecodeOutcome::WrongPassword);
+        return refuse(DecodeOutcome::WrongPassword);
     }
     const std::size_t sealedSize = file.size() - kHeaderSize;
     SecretBytes records(sealedSize - kTagSize);
@@ -237,15 +248,29 @@ DecodeResult decodeSealedFile(std::string_view file, std::string_view password,
             bytesOf(file, kHeaderSize), sealedSize, bytesOf(file), kHeaderSize,
             bytesOf(file, kNonceAt),
             reinterpret_cast<const unsigned char*>(keys->encryption.data())) != 0) {
-        return damaged(ProgramError::SealBroken);
+        return damaged(programError(ProgramError::SealBroken));
     }
-    DecodeResult result = version == 1 ? fromVersion1Records(decodeRecords(records.view(), 0))
-                                       : decodeSealedRecords(records.view());
+    out.records = std::move(records);
+    out.outcome = DecodeOutcome::Read;
+    return out;
+}
+
+DecodeResult decodeSealedFile(std::string_view file, std::string_view password,
+                              KeyDerivation derive) {
+    UnsealedRecords unsealed = unsealRecords(file, password, kSealedVersion, derive);
+    if (unsealed.outcome != DecodeOutcome::Read) {
+        DecodeResult refused = refusedAs(unsealed.outcome);
+        refused.error = std::move(unsealed.error);
+        return refused;
+    }
+    DecodeResult result = unsealed.version == 1
+                              ? fromVersion1Records(decodeRecords(unsealed.records.view(), 0))
+                              : decodeSealedRecords(unsealed.records.view());
     if (result.outcome != DecodeOutcome::Read && result.outcome != DecodeOutcome::Damaged) {
         // Authenticated records that are not this program's were never written by it.
         return damaged(ProgramError::SealBroken);
     }
-    result.cost = cost;
+    result.cost = unsealed.cost;
     return result;
 }
 

@@ -65,6 +65,18 @@ std::string encodeSealedFile(const std::vector<Account>& accounts,
 std::string sealRecords(std::string_view records, std::string_view password, KdfCost cost,
                         std::uint16_t version = kSealedVersion, KeyDerivation derive = argon2idKey);
 
+// The decrypted records of a sealed file whose version is at most
+// highestVersion, after every check of its header, cost, key and seal.
+struct UnsealedRecords {
+    DecodeOutcome outcome = DecodeOutcome::Damaged;
+    Error error; // when outcome == Damaged
+    std::uint16_t version = 0;
+    KdfCost cost;
+    SecretBytes records; // when outcome == Read
+};
+UnsealedRecords unsealRecords(std::string_view file, std::string_view password,
+                              std::uint16_t highestVersion, KeyDerivation derive = argon2idKey);
+
 // The cost a sealed file's header names; nothing when it is no sealed file.
 std::optional<KdfCost> sealedCostOf(std::string_view fileBytes);
 

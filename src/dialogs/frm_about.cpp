@@ -2,6 +2,7 @@
 
 #include "dialogs/link_label.h"
 #include "platform/artwork.h"
+#include "platform/modal_dialogs.h"
 #include "platform/shell_open.h"
 #include "platform/texts.h"
 #include "platform/twips.h"
@@ -106,6 +107,9 @@ FrmAbout::FrmAbout(QWidget* mainWindow)
 }
 
 void showAbout(QWidget* mainWindow) {
+    if (ui::dialogsRefused()) {
+        return;
+    }
     FrmAbout box(mainWindow);
     const QScreen* screen =
         mainWindow != nullptr ? mainWindow->screen() : QGuiApplication::primaryScreen();
@@ -114,6 +118,7 @@ void showAbout(QWidget* mainWindow) {
         placed.moveCenter(screen->availableGeometry().center());
         box.move(placed.topLeft());
     }
+    const ui::ModalScope modal;
     box.exec();
 }
 

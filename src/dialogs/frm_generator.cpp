@@ -2,6 +2,7 @@
 
 #include "dialogs/generator_settings.h"
 #include "dialogs/strength_meter.h"
+#include "platform/modal_dialogs.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -246,10 +247,14 @@ void FrmGenerator::cmdUse_Click() {
 }
 
 std::optional<QString> generatePassword(QWidget* owner) {
+    if (ui::dialogsRefused()) {
+        return std::nullopt;
+    }
     if (answer) {
         return answer();
     }
     FrmGenerator dialog(owner);
+    const ui::ModalScope modal;
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
     }

@@ -2,6 +2,7 @@
 
 #include "platform/clipboard.h"
 #include "platform/file_dialog.h"
+#include "platform/modal_dialogs.h"
 #include "platform/settings.h"
 #include "platform/texts.h"
 #include "platform/twips.h"
@@ -224,7 +225,11 @@ void FrmOptions::cmdBrowseForDefaultFile_Click() {
 }
 
 void showOptions(QWidget* mainWindow) {
+    if (ui::dialogsRefused()) {
+        return;
+    }
     FrmOptions dialog(mainWindow);
+    const ui::ModalScope modal;
     dialog.exec();
 }
 

@@ -5,6 +5,7 @@
 #include "platform/account_text.h"
 #include "platform/asterisk_style.h"
 #include "platform/message_box.h"
+#include "platform/modal_dialogs.h"
 #include "platform/texts.h"
 #include "store/file_steps.h"
 
@@ -138,6 +139,7 @@ QString FrmPassword::GetPassword(bool confirm) {
     }
     txtPassword->setFocus();
     // Escape, Cancel and the frame's close box all reject: each means Cancel.
+    const ui::ModalScope modal;
     const bool accepted = exec() == QDialog::Accepted;
     if (QWidget* owner = parentWidget(); owner != nullptr && owner->isVisible()) {
         owner->raise();

@@ -4,6 +4,7 @@
 #include "dialogs/frm_password.h"
 #include "platform/account_text.h"
 #include "platform/message_box.h"
+#include "platform/modal_dialogs.h"
 #include "platform/texts.h"
 
 namespace lb::ui {
@@ -19,6 +20,9 @@ void setPasswordHook(PasswordHook h) {
 }
 
 QString GetPassword(QWidget* mainWindow, bool confirm) {
+    if (dialogsRefused()) {
+        return {};
+    }
     if (answer) {
         return answer(confirm);
     }
@@ -31,6 +35,9 @@ void sayWrongPassword(QWidget* owner) {
 }
 
 std::optional<SecretBytes> GetCheckedPassword(QWidget* mainWindow, const PasswordCheck& check) {
+    if (dialogsRefused()) {
+        return std::nullopt;
+    }
     if (!answer) {
         FrmPassword dialog(mainWindow);
         return dialog.GetCheckedPassword(check);
@@ -46,6 +53,9 @@ std::optional<SecretBytes> GetCheckedPassword(QWidget* mainWindow, const Passwor
             return password;
         }
         sayWrongPassword(mainWindow);
+        if (dialogsRefused()) {
+            return std::nullopt;
+        }
     }
 }
 

@@ -57,11 +57,15 @@ void FrmMain::buildCommands() {
     separator(m.mnuFile, "mnuFileSep1");
     m.mnuFileSave = entry(m.mnuFile, "mnuFileSave", "&Save", Qt::CTRL | Qt::Key_S);
     m.mnuFileSaveAs = entry(m.mnuFile, "mnuFileSaveAs", "Save as");
+    m.mnuFileChangePassword =
+        entry(m.mnuFile, "mnuFileChangePassword", "C&hange Master Password...");
     separator(m.mnuFile, "mnuFileSep125");
     m.mnuFileExport = entry(m.mnuFile, "mnuFileExport", "Export");
     separator(m.mnuFile, "mnuFileSep15");
     m.mnuFilePrint = entry(m.mnuFile, "mnuFilePrint", "&Print", Qt::CTRL | Qt::Key_P);
     separator(m.mnuFile, "mnuFileSep2");
+    m.mnuFileLock = entry(m.mnuFile, "mnuFileLock", "&Lock", Qt::CTRL | Qt::Key_L);
+    separator(m.mnuFile, "mnuFileSep25");
     m.mnuFileOptions = entry(m.mnuFile, "mnuFileOptions", "Op&tions");
     separator(m.mnuFile, "mnuFileSep3");
     m.mnuFileExit = entry(m.mnuFile, "mnuFileExit", "E&xit");
@@ -122,6 +126,8 @@ void FrmMain::buildCommands() {
     route(m.mnuFileOpen, [this] { OpenFile(*this); });
     route(m.mnuFileSave, [this] { SaveFile(*this); });
     route(m.mnuFileSaveAs, [this] { SaveFileAs(*this); });
+    route(m.mnuFileChangePassword, [this] { mnuFileChangePassword_Click(); });
+    route(m.mnuFileLock, [this] { requestLock(); });
     route(m.mnuFileExport, [this] { ExportAccounts(*this); });
     route(m.mnuFilePrint, [this] { PrintAccounts(*this); });
     route(m.mnuFileOptions, [this] { showOptions(this); });
@@ -161,6 +167,7 @@ void FrmMain::buildToolbar() {
                               {"save", menu_.mnuFileSave, "Save"},
                               {nullptr, nullptr, nullptr},
                               {"print", menu_.mnuFilePrint, "Print"},
+                              {"lock", menu_.mnuFileLock, "Lock"},
                               {nullptr, nullptr, nullptr},
                               {"ontop", menu_.mnuViewOnTop, "On top?"},
                               {"maskpasswords", menu_.mnuViewMaskPasswords, "Mask passwords?"},

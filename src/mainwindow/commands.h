@@ -14,8 +14,10 @@ struct MainCommands {
     QAction* mnuFileOpen = nullptr;
     QAction* mnuFileSave = nullptr;
     QAction* mnuFileSaveAs = nullptr;
+    QAction* mnuFileChangePassword = nullptr;
     QAction* mnuFileExport = nullptr;
     QAction* mnuFilePrint = nullptr;
+    QAction* mnuFileLock = nullptr;
     QAction* mnuFileOptions = nullptr;
     QAction* mnuFileExit = nullptr;
 

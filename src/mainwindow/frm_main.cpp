@@ -47,6 +47,7 @@ FrmMain::FrmMain(QWidget* parent) : QMainWindow(parent) {
     buildHistory();
     connectDetailPane();
     connect(&clipboardTimer_, &QTimer::timeout, this, &FrmMain::clearCopiedPassword);
+    buildLock();
     resize(qRound(twipsToPixels(this, kDesignedClientWidthTwips)),
            qRound(twipsToPixels(this, kDesignedClientHeightTwips)) +
                menuBar()->sizeHint().height());
@@ -430,10 +431,12 @@ void FrmMain::mnuAccountsRemove_Click() {
 // ---- shut-down -----------------------------------------------------------------------------
 
 void FrmMain::closeEvent(QCloseEvent* event) {
-    if (!QuerySave()) {
+    // Exit works while locked, and asks about unsaved changes there itself.
+    if (locking_ || (locked_ ? !mayLeaveLocked() : !QuerySave())) {
         event->ignore();
         return;
     }
+    wipeLocked();
     storeWindowSettings();
     hide();
     // ExitCleanup: the clipboard is emptied when the option is exactly "Yes", as when absent,

@@ -24,6 +24,9 @@ namespace lb {
 
 class AccountListView;
 class DetailPane;
+class IdleWatch;
+class LockScreen;
+class SessionWatch;
 class SplitterBar;
 
 class FrmMain : public QMainWindow, public AccountWindow {
@@ -68,6 +71,12 @@ public:
     double splitPercentage() const { return SplitPercentage; }
 
     const MainCommands& commands() const { return menu_; }
+
+    // lock.cpp: File > Lock, the idle time and the desktop's signals. Locking
+    // always locks: what is open over the window closes as if cancelled, a
+    // save in progress ends first, and the table is sealed and wiped.
+    void requestLock();
+    bool isLocked() const { return locked_; }
     // The history of changes behind Edit > Undo and Redo.
     const QUndoStack& history() const { return history_; }
 
@@ -124,6 +133,19 @@ private:
     void mnuAccountsGenerate_Click();
     void cmdViewRandomPassword_Click();
 
+    // lock.cpp
+    void buildLock();
+    void closeEverythingOpen();
+    void lockWhenFree();
+    void lockNow();
+    void unlock();
+    void restoreAfterLock(AccountTable table, std::string findText);
+    void enableCommands(bool enabled);
+    // Exit while locked: false when the window must stay (the person chose to unlock first).
+    bool mayLeaveLocked();
+    void wipeLocked();
+    void mnuFileChangePassword_Click();
+
     // clipboard_clearing.cpp: Copy Password, and the clipboard clearing itself.
     void copyShownPassword();
     void clearCopiedPassword();
@@ -168,6 +190,25 @@ private:
 
     // Clears a copied password after the seconds the Options give.
     QTimer clipboardTimer_;
+
+    LockScreen* picLocked = nullptr;
+    IdleWatch* idleWatch_ = nullptr;
+    SessionWatch* sessionWatch_ = nullptr;
+    bool locked_ = false;
+    bool locking_ = false;
+    // The table while locked: sealed, or, for a list without a master
+    // password, only hidden.
+    std::string lockedTable_;
+    std::optional<AccountTable> hiddenTable_;
+    std::string hiddenFindText_;
+    // What comes back with it, none of it secret.
+    struct LockedView {
+        bool sorted = false;
+        int sortKey = 0;
+        bool ascending = true;
+        std::optional<AccountId> viewing;
+    } lockedView_;
+    bool exitAfterUnlock_ = false;
 };
 
 } // namespace lb

@@ -4,6 +4,7 @@
 #include "mainwindow/account_list_view.h"
 #include "mainwindow/detail_pane.h"
 #include "mainwindow/frm_main.h"
+#include "mainwindow/lock_screen.h"
 #include "mainwindow/round_half_even.h"
 #include "mainwindow/splitter_bar.h"
 
@@ -46,6 +47,10 @@ void FrmMain::Form_Resize() {
     const int statusHeight = sbStatus->sizeHint().height();
     place(tbToolbar, 0, 0, W, toolbarHeight);
     place(sbStatus, 0, H0 - statusHeight, W, statusHeight);
+    if (picLocked != nullptr && !picLocked->isHidden()) {
+        // Locked: nothing but the lock, above the status bar.
+        place(picLocked, 0, 0, W, sbStatus->isHidden() ? H0 : H0 - statusHeight);
+    }
 
     if (InMiniMode) {
         place(lstAccounts, 0, 0, W, H0);

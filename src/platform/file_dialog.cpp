@@ -1,5 +1,7 @@
 #include "platform/file_dialog.h"
 
+#include "platform/modal_dialogs.h"
+
 #include <QFileDialog>
 
 namespace lb::ui {
@@ -31,6 +33,9 @@ QStringList toNameFilters(const QString& filter) {
 }
 
 std::optional<FileDialogResult> askForFile(QWidget* parent, const FileDialogRequest& request) {
+    if (dialogsRefused()) {
+        return std::nullopt;
+    }
     if (answer) {
         return answer(request);
     }
@@ -56,6 +61,7 @@ std::optional<FileDialogResult> askForFile(QWidget* parent, const FileDialogRequ
         dialog.selectNameFilter(first);
         applySuffix(first);
     }
+    const ModalScope modal;
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }

@@ -1,5 +1,7 @@
 #include "platform/message_box.h"
 
+#include "platform/modal_dialogs.h"
+
 #include <QPushButton>
 
 namespace lb::ui {
@@ -16,6 +18,10 @@ void setMessageHook(MessageHook h) {
 
 QMessageBox::StandardButton showMessage(QWidget* parent, const Message& message,
                                         const ButtonCaptions& captions) {
+    if (dialogsRefused()) {
+        return message.escapeButton != QMessageBox::NoButton ? message.escapeButton
+                                                             : QMessageBox::Cancel;
+    }
     if (answer) {
         return answer(message);
     }
@@ -31,6 +37,7 @@ QMessageBox::StandardButton showMessage(QWidget* parent, const Message& message,
             button->setText(caption.value());
         }
     }
+    const ModalScope modal;
     const int result = box.exec();
     // Closing the box from its frame without an escape button returns no button at all.
     const auto chosen = static_cast<QMessageBox::StandardButton>(result);
