@@ -22,6 +22,8 @@ packages=(
   # shared MIME database on a machine without a desktop session.
   librsvg2-bin libfile-mimeinfo-perl
   poppler-utils fonts-dejavu-core
+  # A private bus for the tests of the desktop's lock and sleep signals.
+  dbus-daemon
 )
 
 missing=()

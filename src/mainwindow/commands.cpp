@@ -65,6 +65,8 @@ void FrmMain::buildCommands() {
     m.mnuFilePrint = entry(m.mnuFile, "mnuFilePrint", "&Print", Qt::CTRL | Qt::Key_P);
     separator(m.mnuFile, "mnuFileSep2");
     m.mnuFileLock = entry(m.mnuFile, "mnuFileLock", "&Lock", Qt::CTRL | Qt::Key_L);
+    // Also the window's own, so that its key works while MiniMode hides the menu.
+    addAction(m.mnuFileLock);
     separator(m.mnuFile, "mnuFileSep25");
     m.mnuFileOptions = entry(m.mnuFile, "mnuFileOptions", "Op&tions");
     separator(m.mnuFile, "mnuFileSep3");

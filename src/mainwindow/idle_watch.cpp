@@ -26,7 +26,6 @@ void IdleWatch::restart() {
     // Read anew, so that a change in the Options counts from the next key;
     // a day is the longest a person can ask for.
     const double minutes = settings::numberOption(settings::kLockAfterIdleMinutes, 15, 24 * 60);
-    sinceRestart_.start();
     if (minutes <= 0) {
         timer_.stop();
         return;
@@ -37,12 +36,10 @@ void IdleWatch::restart() {
 bool IdleWatch::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::KeyPress:
+    case QEvent::Shortcut: // a key a shortcut takes never arrives as a press
     case QEvent::MouseButtonPress:
     case QEvent::Wheel:
-        // One event reaches several objects; the settings are read at most
-        // once a second.
-        if (watching_ &&
-            (!sinceRestart_.isValid() || sinceRestart_.elapsed() > 1000 || !timer_.isActive())) {
+        if (watching_) {
             restart();
         }
         break;

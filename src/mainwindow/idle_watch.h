@@ -3,7 +3,6 @@
 // click, and says when they have been away for the minutes the Options give
 // (`LockAfterIdleMinutes`, 0 for never).
 
-#include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
 
@@ -28,7 +27,6 @@ private:
     void restart();
 
     QTimer timer_;
-    QElapsedTimer sinceRestart_;
     bool watching_ = false;
 };
 

@@ -20,9 +20,12 @@ void FrmMain::SetMiniMode(bool mode) {
     for (QMenu* menu :
          {menu_.mnuFile, menu_.mnuEdit, menu_.mnuView, menu_.mnuAccounts, menu_.mnuHelp}) {
         menu->menuAction()->setVisible(!mode);
-        // A hidden menu's shortcuts must not reach its entries.
+        // A hidden menu's shortcuts must not reach its entries; Lock alone
+        // stays at hand, as stepping away is no time to leave MiniMode first.
         for (QAction* entry : menu->actions()) {
-            entry->setShortcutContext(mode ? Qt::WidgetShortcut : Qt::WindowShortcut);
+            if (entry != menu_.mnuFileLock) {
+                entry->setShortcutContext(mode ? Qt::WidgetShortcut : Qt::WindowShortcut);
+            }
         }
     }
     menu_.mnuCloseMiniMode->setVisible(mode);

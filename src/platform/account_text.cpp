@@ -67,8 +67,9 @@ std::optional<char32_t> firstClassicUnkeepable(const QString& text) {
 void wipeBoxText(QLineEdit* box) {
     // text() shares the box's own buffer; writing through it reaches the
     // characters the box keeps, which clear() alone would free unwiped.
-    const QString shared = box->text();
-    if (!shared.isEmpty()) {
+    QString shared = box->text();
+    // A text set from the program's own constants is read-only, and no secret.
+    if (!shared.isEmpty() && shared.data_ptr().isMutable()) {
         sodium_memzero(const_cast<QChar*>(shared.constData()),
                        static_cast<std::size_t>(shared.size()) * sizeof(QChar));
     }

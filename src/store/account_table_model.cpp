@@ -68,10 +68,12 @@ QVariant AccountTableModel::data(const QModelIndex& index, int role) const {
     const auto field = static_cast<Field>(index.column());
     switch (role) {
     case Qt::DisplayRole:
-    case Qt::AccessibleTextRole: {
-        const QString text = toQString(a.field(field));
-        return field == Field::Password && masked_ ? MaskText(text) : text;
-    }
+    case Qt::AccessibleTextRole:
+        // A masked password never becomes a text of its own on the way to its mask.
+        if (field == Field::Password && masked_) {
+            return QString::fromStdString(maskOf(a.password));
+        }
+        return toQString(a.field(field));
     case Qt::FontRole:
         if (indexOfRow(index.row()) == viewingIndex_) {
             QFont bold;
