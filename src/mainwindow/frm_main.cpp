@@ -391,6 +391,7 @@ void FrmMain::NewFile() {
     file_.CurrentPassword.clear();
     file_.kind = FileKind::Sealed;
     file_.cost.reset();
+    file_.identities = true;
     file_.diskStamp.reset();
     file_.FileSaved = true;
     ClearDetailView();

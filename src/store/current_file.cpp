@@ -14,4 +14,10 @@ KdfCost sealCost(const CurrentFile& file) {
     return isWithinKdfLimits(higher) ? higher : *file.cost;
 }
 
+void raiseCost(CurrentFile& file, KdfCost other) {
+    file.cost = file.cost ? KdfCost{std::max(other.passes, file.cost->passes),
+                                    std::max(other.memoryKiB, file.cost->memoryKiB)}
+                          : other;
+}
+
 } // namespace lb

@@ -24,6 +24,10 @@ struct CurrentFile {
     // What deriving a sealed file's key cost when it was read; nothing for a
     // file that was never sealed. See sealCost.
     std::optional<KdfCost> cost;
+    // Whether the table's identities are the ones its file keeps, so that a
+    // merge pairs accounts by them: false after reading a file that keeps
+    // none, true for a new table and after a sealed save.
+    bool identities = true;
     // The file as it was last read or written here, to notice another
     // program's change before a save replaces it; nothing for a new file.
     std::optional<FileStamp> diskStamp;
@@ -33,5 +37,9 @@ struct CurrentFile {
 // where that is higher, so that a file made costlier elsewhere never becomes
 // cheaper here.
 KdfCost sealCost(const CurrentFile& file);
+
+// Merging another version sealed at a higher cost keeps the higher one, for
+// the same reason.
+void raiseCost(CurrentFile& file, KdfCost other);
 
 } // namespace lb

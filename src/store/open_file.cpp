@@ -8,6 +8,7 @@
 #include "platform/texts.h"
 #include "store/account_window.h"
 #include "store/file_steps.h"
+#include "store/merge_flow.h"
 #include "store/old_format_open.h"
 #include "store/opened_file.h"
 
@@ -43,14 +44,7 @@ bool ReadAccountFile(AccountWindow& w, const QString& path) {
     const auto check = [&bytes, &result, kind](std::string_view password) {
         result = kind == FileKind::Legacy ? decodeLegacyFile(bytes, password)
                                           : decodeAccountFile(bytes, password);
-        switch (result.outcome) {
-        case DecodeOutcome::Read:
-            return PasswordVerdict::Right;
-        case DecodeOutcome::WrongPassword:
-            return PasswordVerdict::Wrong;
-        default:
-            return PasswordVerdict::Failed;
-        }
+        return verdictOf(result.outcome);
     };
     auto password = w.askCheckedPassword(check);
     if (!password) {
@@ -68,6 +62,9 @@ bool ReadAccountFile(AccountWindow& w, const QString& path) {
     w.EndBusy();
     if (read && kind != FileKind::Legacy) {
         w.SetStatusText(QStringLiteral("Read (%1 bytes)").arg(size));
+    }
+    if (read) {
+        OfferConflictCopies(w);
     }
     return read;
 }

@@ -24,6 +24,7 @@ bool takeDecodedFile(AccountWindow& w, const QString& path, SecretBytes password
     file.CurrentFileName = path;
     file.kind = kind == FileKind::Sealed ? FileKind::Sealed : FileKind::Classic;
     file.cost = kind == FileKind::Sealed ? std::optional<KdfCost>(result.cost) : std::nullopt;
+    file.identities = result.identities;
     file.diskStamp = std::move(stamp);
     file.FileSaved = true;
     w.tableReplaced();

@@ -4,6 +4,8 @@
 // second, so it runs off the window's thread while the prompt shows that it
 // is working. A wrong password is said and asked for again.
 
+#include "core/decode_result.h"
+
 #include <functional>
 #include <string_view>
 
@@ -18,5 +20,17 @@ enum class PasswordVerdict {
 // Given the password in UTF-8 as typed. Runs on a thread of its own: it must
 // touch no window.
 using PasswordCheck = std::function<PasswordVerdict(std::string_view password)>;
+
+// What a file reader's outcome means at the prompt.
+inline PasswordVerdict verdictOf(DecodeOutcome outcome) {
+    switch (outcome) {
+    case DecodeOutcome::Read:
+        return PasswordVerdict::Right;
+    case DecodeOutcome::WrongPassword:
+        return PasswordVerdict::Wrong;
+    default:
+        return PasswordVerdict::Failed;
+    }
+}
 
 } // namespace lb

@@ -13,6 +13,7 @@
 #include "store/account_window.h"
 #include "store/current_file.h"
 #include "store/file_steps.h"
+#include "store/merge_flow.h"
 
 #include <cerrno>
 #include <stdexcept>
@@ -43,22 +44,29 @@ bool personAcceptsObfuscation(AccountWindow& w) {
     return ui::showMessage(w.window(), question) == QMessageBox::Yes;
 }
 
-// Another program (a sync tool, a second copy of this one) may have replaced
-// the file since it was read here. Yes replaces it all the same, No saves
-// under another name, Cancel saves nothing.
+// Another program (a sync tool, a copy of this one on another computer) may
+// have replaced the file since it was read here. Merge (Yes) keeps the
+// changes of both, Replace (Discard: theirs are lost) writes over it, Save
+// Elsewhere (No) saves under another name, Cancel saves nothing.
 QMessageBox::StandardButton askAboutChangedFile(AccountWindow& w, const QString& path) {
     const ui::Message question{
         texts::kAppName,
-        QStringLiteral("The file '%1' was changed by another program after it was read here. Do "
-                       "you want to replace it with the accounts shown here? Choose No to save "
-                       "them under another name instead.")
-            .arg(path),
+        QStringLiteral("The file '%1' was changed by another program (a sync tool, or %2 on "
+                       "another computer) after it was read here. Merge puts both versions "
+                       "together, so that no change of either is lost; Replace writes the "
+                       "accounts shown here over it; Save Elsewhere keeps it and saves these "
+                       "under another name.")
+            .arg(path, texts::kAppName),
         QMessageBox::Warning,
-        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-        QMessageBox::Cancel,
+        QMessageBox::Yes | QMessageBox::Discard | QMessageBox::No | QMessageBox::Cancel,
+        QMessageBox::Yes,
         QMessageBox::Cancel,
     };
-    return ui::showMessage(w.window(), question);
+    const ui::ButtonCaptions captions{{QMessageBox::Yes, QStringLiteral("&Merge")},
+                                      {QMessageBox::Discard, QStringLiteral("&Replace")},
+                                      {QMessageBox::No, QStringLiteral("Save &Elsewhere")},
+                                      {QMessageBox::Cancel, QStringLiteral("Cancel")}};
+    return ui::showMessage(w.window(), question, captions);
 }
 
 void refuse(AccountWindow& w, const std::string& text) {
@@ -132,6 +140,8 @@ bool WriteAccountFile(AccountWindow& w, const QString& path, FileKind kind) {
         if (now && *now != *file.diskStamp) {
             switch (askAboutChangedFile(w, path)) {
             case QMessageBox::Yes:
+                return MergeFileOnDisk(w, path, kind);
+            case QMessageBox::Discard:
                 break;
             case QMessageBox::No:
                 return SaveFileAs(w);
@@ -182,6 +192,7 @@ bool WriteAccountFile(AccountWindow& w, const QString& path, FileKind kind) {
     file.kind = kind;
     if (kind == FileKind::Sealed) {
         file.cost = cost;
+        file.identities = true;
     }
     file.diskStamp = std::move(stamp);
     file.FileSaved = true;

@@ -117,7 +117,7 @@ TEST_F(SaveFlow, AFileChangedByAnotherProgramIsReplacedOnlyWhenThePersonSaysSo) 
     EXPECT_EQ(accountsIn(mine, "pw", FileKind::Sealed), sampleAccounts());
 
     writeBytes(mine.toStdString(), theirs);
-    user.willAnswer(QMessageBox::Yes);
+    user.willAnswer(QMessageBox::Discard); // replace
     ASSERT_TRUE(SaveFile(w));
     EXPECT_EQ(accountsIn(mine, "pw", FileKind::Sealed), sampleAccounts());
     ASSERT_TRUE(SaveFile(w));

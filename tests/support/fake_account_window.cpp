@@ -3,7 +3,6 @@
 #include "dialogs/password_prompt.h"
 
 #include <QApplication>
-#include <QUndoCommand>
 
 namespace lb::test {
 
@@ -32,6 +31,7 @@ void FakeAccountWindow::EndBusy() {
     }
     busy_ = false;
     setEnabled(true);
+    statusText.clear();
 }
 
 void FakeAccountWindow::ClearDetailView() {
@@ -49,8 +49,7 @@ bool FakeAccountWindow::QuerySave() {
 }
 
 void FakeAccountWindow::recordStep(QUndoCommand* step) {
-    step->redo();
-    delete step;
+    history.push(step);
 }
 
 std::optional<SecretBytes> FakeAccountWindow::askCheckedPassword(const PasswordCheck& check) {

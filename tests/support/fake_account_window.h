@@ -9,6 +9,7 @@
 #include "store/current_file.h"
 
 #include <QString>
+#include <QUndoStack>
 #include <QWidget>
 #include <vector>
 
@@ -22,15 +23,14 @@ public:
     QWidget* window() override { return this; }
     AccountTableModel& table() override { return table_; }
     CurrentFile& currentFile() override { return file_; }
-    // The status text is read from the real window's status bar, in the app's tests.
-    void SetStatusText(const QString&) override {}
+    void SetStatusText(const QString& text) override { statusText = text; }
     void BeginBusy() override;
     void EndBusy() override;
     void ClearDetailView() override;
     void showAccount(int row) override;
     bool QuerySave() override;
     void tableSaved() override {}
-    // Steps are done as a window's history would do them, then forgotten.
+    // Steps go on history, which does them, as a window's history would.
     void recordStep(QUndoCommand* step) override;
     void tableReplaced() override {}
     QString askPassword(bool confirm) override;
@@ -41,6 +41,9 @@ public:
     int shownRow = -1; // -1 once the detail view was cleared
     bool querySaveAnswer = true;
     int clearPrompts = 0;
+    // What the status bar shows; EndBusy empties it, as the window's does.
+    QString statusText;
+    QUndoStack history;
 
 private:
     AccountTableModel table_;

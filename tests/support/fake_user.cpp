@@ -18,7 +18,8 @@ FakeUser::FakeUser() {
         }
         const auto answer = messageAnswers_.front();
         messageAnswers_.pop_front();
-        return answer;
+        // NoButton in the queue stands for the Enter key.
+        return answer == QMessageBox::NoButton ? m.defaultButton : answer;
     });
     ui::setFileDialogHook([this](const ui::FileDialogRequest& r) {
         fileDialogs.push_back(r);
@@ -70,6 +71,10 @@ void FakeUser::willUseGeneratedPassword(const QString& password) {
 
 void FakeUser::willAnswer(QMessageBox::StandardButton button) {
     messageAnswers_.push_back(button);
+}
+
+void FakeUser::willPressEnter() {
+    messageAnswers_.push_back(QMessageBox::NoButton);
 }
 
 void FakeUser::willChooseFile(const QString& path, int filterIndex) {

@@ -24,6 +24,8 @@ public:
 
     // Answers, used in the order queued.
     void willAnswer(QMessageBox::StandardButton button);
+    // Answers a message box with its default button.
+    void willPressEnter();
     void willChooseFile(const QString& path, int filterIndex = 1);
     void willCancelFileDialog();
     void willTypePassword(const QString& password);
