@@ -99,7 +99,8 @@ TEST_F(Dialogs, APasswordIsNeverEmptyAtMost255CharactersOfAnyScriptAndConfirmedE
         QTest::keyClick(control<QLineEdit>(d, "txtConfirm"), Qt::Key_Return);
         ASSERT_TRUE(d->isVisible()) << "a letter-case mismatch is refused";
         control<QLineEdit>(d, "txtConfirm")->clear();
-        type(d, "txtConfirm", QStringLiteral("Secret\u00e9garden\u0416")); // the first box kept its text
+        type(d, "txtConfirm",
+             QStringLiteral("Secret\u00e9garden\u0416")); // the first box kept its text
         QTest::keyClick(control<QLineEdit>(d, "txtPassword"), Qt::Key_Return);
     });
     EXPECT_EQ(confirmed, QStringLiteral("Secret\u00e9garden\u0416"));

@@ -58,8 +58,8 @@ TEST(Settings, AnOptionIsOnOnlyForExactlyYesAndNumbersComeBackExactly) {
 TEST(Artwork, EveryPictureIsDrawnAtAnySizeAndNoPathGetsOut) {
     QList<QImage> seen;
     for (const char* key :
-         {"lockerbook", "new", "open", "save", "print", "ontop", "maskpasswords", "add", "remove", "lock", "generate",
-          "account", "sortup", "sortdown", "about-banner", "about-image"}) {
+         {"lockerbook", "new", "open", "save", "print", "ontop", "maskpasswords", "add", "remove",
+          "lock", "generate", "account", "sortup", "sortdown", "about-banner", "about-image"}) {
         const QIcon icon = artwork::icon(QLatin1String(key));
         ASSERT_FALSE(icon.isNull()) << key;
         const QSize big = icon.pixmap(256, 256).size();

@@ -8,8 +8,8 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
-#include <ostream>
 #include <gtest/gtest.h>
+#include <ostream>
 
 // Texts in the messages of failed checks, rather than their code units.
 inline void PrintTo(const QString& text, std::ostream* out) {
