@@ -1,8 +1,10 @@
 #include "mainwindow/detail_pane.h"
 
 #include "mainwindow/round_half_even.h"
+#include "platform/artwork.h"
 #include "platform/asterisk_style.h"
 
+#include <QAction>
 #include <QFontMetrics>
 #include <QStyle>
 #include <algorithm>
@@ -48,6 +50,11 @@ DetailPane::DetailPane(QWidget* parent) : QWidget(parent) {
     txtViewUserName->setGeometry(80, 36, 100, 19);
     txtViewPassword = new PasswordBox(rules_, this);
     txtViewPassword->setGeometry(80, 60, 100, 19);
+    actViewGeneratePassword = txtViewPassword->addAction(artwork::icon(QStringLiteral("generate")),
+                                                         QLineEdit::TrailingPosition);
+    actViewGeneratePassword->setObjectName(QStringLiteral("actViewGeneratePassword"));
+    actViewGeneratePassword->setText(QStringLiteral("Generate Password"));
+    actViewGeneratePassword->setToolTip(QStringLiteral("Generate Password... (Ctrl+G)"));
     txtViewURL = makeBox(this, rules_, "txtViewURL", QStringLiteral("URL"));
     txtViewURL->setGeometry(80, 84, 100, 19);
     QFont link = txtViewURL->font();

@@ -33,6 +33,8 @@ public:
     QPushButton* cmdViewCopyUserName;
     QPushButton* cmdViewCopyURL;
     QPushButton* cmdViewRandomPassword;
+    // Inside the password box, at its end: Accounts > Generate Password.
+    QAction* actViewGeneratePassword;
 
     // In tab order.
     QList<QWidget*> textBoxes() const;

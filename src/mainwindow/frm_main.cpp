@@ -155,6 +155,8 @@ void FrmMain::connectDetailPane() {
             &FrmMain::copyShownPassword);
     connect(picView->cmdViewRandomPassword, &QPushButton::clicked, this,
             &FrmMain::cmdViewRandomPassword_Click);
+    connect(picView->actViewGeneratePassword, &QAction::triggered, this,
+            &FrmMain::mnuAccountsGenerate_Click);
     connect(picView->cmdViewGoURL, &QPushButton::clicked, this,
             [this] { goToUrl(picView->txtViewURL->text()); });
 }

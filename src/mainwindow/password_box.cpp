@@ -1,10 +1,13 @@
 #include "mainwindow/password_box.h"
 
+#include "dialogs/strength_meter.h"
+
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QPainter>
 
 namespace lb {
 namespace {
@@ -35,6 +38,32 @@ PasswordBox::PasswordBox(const DetailTextRules& rules, QWidget* parent)
     setAccessibleName(QStringLiteral("Password"));
     // Dropped on another window, the text would be handed over there in clear.
     setDragEnabled(false);
+    connect(this, &QLineEdit::textChanged, this, &PasswordBox::judgeStrength);
+}
+
+void PasswordBox::judgeStrength(const QString& password) {
+    if (password.isEmpty()) {
+        strength_.reset();
+        setToolTip(QString());
+        setAccessibleDescription(QString());
+    } else {
+        strength_ = strengthOf(password).level;
+        setToolTip(strengthDescription(*strength_));
+        setAccessibleDescription(strengthDescription(*strength_));
+    }
+    update();
+}
+
+void PasswordBox::paintEvent(QPaintEvent* event) {
+    DetailLineEdit::paintEvent(event);
+    if (!strength_ || !isEnabled()) {
+        return;
+    }
+    // Inside the frame, along the bottom, under the text.
+    QPainter painter(this);
+    const QRectF inner = QRectF(rect()).adjusted(2, 2, -2, -2);
+    paintStrengthBar(painter, QRectF(inner.left(), inner.bottom() - 2, inner.width(), 2),
+                     *strength_);
 }
 
 void PasswordBox::keyPressEvent(QKeyEvent* event) {

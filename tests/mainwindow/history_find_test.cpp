@@ -106,6 +106,27 @@ TEST_F(History, RanPasswordAndTheGeneratorAreStepsAndSavingMakesTheSavedState) {
     EXPECT_FALSE(commands().mnuEditUndo->isEnabled()) << "the history went with its table";
 }
 
+TEST_F(History, ThePasswordBoxSaysHowStrongItsPasswordIsAndOffersTheGenerator) {
+    addAccounts(1);
+    const struct {
+        const char* password;
+        const char* said; // the box's tooltip and spoken description
+    } rows[] = {{"a", "Strength: very weak"},
+                {"2722Base", "Strength: weak"},
+                {"k#9Qv!2mZ@x7LpR4tW8e", "Strength: very strong"},
+                {"", ""}};
+    QLineEdit* password = box("txtViewPassword");
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.password);
+        password->setText(QString::fromUtf8(row.password));
+        EXPECT_EQ(password->accessibleDescription(), QLatin1String(row.said));
+        EXPECT_EQ(password->toolTip(), QLatin1String(row.said));
+    }
+    user->willUseGeneratedPassword(QStringLiteral("from-the-box"));
+    part<QAction>("actViewGeneratePassword")->trigger();
+    EXPECT_EQ(window->table().account(0).password, "from-the-box");
+}
+
 TEST_F(History, TheFindBoxShowsWhatHoldsEveryWordAndSaveStillTakesEveryAccount) {
     std::vector<Account> accounts = {{"Bank of Z\u00fcrich", "anna", "s1", "", ""},
                                      {"Mail", "bob", "zurich", "", "work"},
