@@ -32,6 +32,7 @@ void FakeAccountWindow::EndBusy() {
     }
     busy_ = false;
     setEnabled(true);
+    status.clear();
 }
 
 void FakeAccountWindow::ClearDetailView() {
@@ -42,6 +43,11 @@ void FakeAccountWindow::ClearDetailView() {
 void FakeAccountWindow::showAccount(int row) {
     table_.setViewingIndex(table_.indexOfRow(row));
     shownRow = row;
+}
+
+void FakeAccountWindow::tableReplaced() {
+    file_.importedFrom.clear();
+    titleNote.clear();
 }
 
 bool FakeAccountWindow::QuerySave() {

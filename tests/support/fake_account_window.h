@@ -22,8 +22,8 @@ public:
     QWidget* window() override { return this; }
     AccountTableModel& table() override { return table_; }
     CurrentFile& currentFile() override { return file_; }
-    // The status text is read from the real window's status bar, in the app's tests.
-    void SetStatusText(const QString&) override {}
+    void SetStatusText(const QString& text) override { status = text; }
+    void setTitleNote(const QString& note) override { titleNote = note; }
     void BeginBusy() override;
     void EndBusy() override;
     void ClearDetailView() override;
@@ -32,13 +32,16 @@ public:
     void tableSaved() override {}
     // Steps are done as a window's history would do them, then forgotten.
     void recordStep(QUndoCommand* step) override;
-    void tableReplaced() override {}
+    void tableReplaced() override;
+    void markChangedOutsideHistory() override { file_.FileSaved = false; }
     QString askPassword(bool confirm) override;
     std::optional<SecretBytes> askCheckedPassword(const PasswordCheck& check) override;
     void showClearPrompt() override { ++clearPrompts; }
 
     bool busy() const { return busy_; }
     int shownRow = -1; // -1 once the detail view was cleared
+    QString status;
+    QString titleNote;
     bool querySaveAnswer = true;
     int clearPrompts = 0;
 
