@@ -16,9 +16,13 @@ constexpr lb::KdfCost kNegligible{1, 8};
 std::vector<lb::Account> table() {
     std::vector<lb::Account> accounts(5000);
     for (std::size_t i = 0; i < accounts.size(); ++i) {
-        accounts[i] = {"Account " + std::to_string(i), "user" + std::to_string(i % 97),
-                       "Pw-" + std::to_string(i * 7919), "https://example.org/" + std::to_string(i),
-                       std::string(500, static_cast<char>('a' + i % 26))};
+        // A sealed file keeps each account's identity, which must be its own.
+        accounts[i] = lb::newAccount(1700000000000);
+        accounts[i].name = "Account " + std::to_string(i);
+        accounts[i].user = "user" + std::to_string(i % 97);
+        accounts[i].password = "Pw-" + std::to_string(i * 7919);
+        accounts[i].url = "https://example.org/" + std::to_string(i);
+        accounts[i].notes = std::string(500, static_cast<char>('a' + i % 26));
     }
     return accounts;
 }

@@ -10,6 +10,7 @@
 #include "mainwindow/help.h"
 #include "platform/artwork.h"
 #include "store/export_accounts.h"
+#include "store/import_accounts.h"
 #include "store/open_file.h"
 #include "store/print_accounts.h"
 #include "store/save_file.h"
@@ -54,6 +55,7 @@ void FrmMain::buildCommands() {
     m.mnuFile = topMenu(bar, "mnuFile", "&File");
     m.mnuFileNew = entry(m.mnuFile, "mnuFileNew", "&New", Qt::CTRL | Qt::Key_N);
     m.mnuFileOpen = entry(m.mnuFile, "mnuFileOpen", "&Open", Qt::CTRL | Qt::Key_O);
+    m.mnuFileImport = entry(m.mnuFile, "mnuFileImport", "&Import...");
     separator(m.mnuFile, "mnuFileSep1");
     m.mnuFileSave = entry(m.mnuFile, "mnuFileSave", "&Save", Qt::CTRL | Qt::Key_S);
     m.mnuFileSaveAs = entry(m.mnuFile, "mnuFileSaveAs", "Save as");
@@ -126,6 +128,7 @@ void FrmMain::buildCommands() {
     };
     route(m.mnuFileNew, [this] { NewFile(); });
     route(m.mnuFileOpen, [this] { OpenFile(*this); });
+    route(m.mnuFileImport, [this] { ImportAccounts(*this); });
     route(m.mnuFileSave, [this] { SaveFile(*this); });
     route(m.mnuFileSaveAs, [this] { SaveFileAs(*this); });
     route(m.mnuFileChangePassword, [this] { mnuFileChangePassword_Click(); });

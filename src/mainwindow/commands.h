@@ -12,6 +12,7 @@ struct MainCommands {
     QMenu* mnuFile = nullptr;
     QAction* mnuFileNew = nullptr;
     QAction* mnuFileOpen = nullptr;
+    QAction* mnuFileImport = nullptr;
     QAction* mnuFileSave = nullptr;
     QAction* mnuFileSaveAs = nullptr;
     QAction* mnuFileChangePassword = nullptr;

@@ -238,6 +238,11 @@ void FrmMain::SetStatusText(const QString& text) {
     sbStatus->showMessage(text);
 }
 
+void FrmMain::setTitleNote(const QString& note) {
+    setWindowTitle(note.isEmpty() ? texts::kAppName
+                                  : texts::kAppName + QStringLiteral(" - ") + note);
+}
+
 QString FrmMain::statusText() const {
     return sbStatus->currentMessage();
 }

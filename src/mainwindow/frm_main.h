@@ -41,6 +41,7 @@ public:
     AccountTableModel& table() override { return model_; }
     CurrentFile& currentFile() override { return file_; }
     void SetStatusText(const QString& text) override;
+    void setTitleNote(const QString& note) override;
     void BeginBusy() override;
     void EndBusy() override;
     void ClearDetailView() override;
@@ -49,6 +50,7 @@ public:
     void tableSaved() override;
     void recordStep(QUndoCommand* step) override;
     void tableReplaced() override;
+    void markChangedOutsideHistory() override;
     QString askPassword(bool confirm) override;
     std::optional<SecretBytes> askCheckedPassword(const PasswordCheck& check) override;
     void showClearPrompt() override;
@@ -125,9 +127,6 @@ private:
     void buildHistory();
     // Shows the account at index after a step, revealing it when the find box hides it.
     void revealAccount(int index);
-    // A change made outside the history (the master password): unsaved even
-    // when every step is undone.
-    void markChangedOutsideHistory();
     // Puts a new password into the shown account as one step of its own.
     void setPasswordAsStep(const QString& password, const QString& stepText);
     void mnuAccountsGenerate_Click();

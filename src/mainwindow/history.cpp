@@ -36,6 +36,8 @@ void FrmMain::tableReplaced() {
     // The steps belong to the table that went: they must not act on this one.
     history_.clear();
     changedOutsideHistory_ = false;
+    file_.importedFrom.clear();
+    setTitleNote({});
 }
 
 void FrmMain::markChangedOutsideHistory() {

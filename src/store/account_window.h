@@ -30,6 +30,9 @@ public:
     virtual CurrentFile& currentFile() = 0;
 
     virtual void SetStatusText(const QString& text) = 0;
+    // A few words after the program's name in the title bar, such as that
+    // the list is not saved anywhere yet; the empty text removes them.
+    virtual void setTitleNote(const QString& note) = 0;
     // The busy state: window disabled, wait pointer. Not counted: one EndBusy
     // ends it. EndBusy also empties the status text.
     virtual void BeginBusy() = 0;
@@ -48,8 +51,13 @@ public:
 
     // The table was written to its file: what is in the file now is the saved state.
     virtual void tableSaved() = 0;
-    // A whole new table came in (open, import): the history of changes starts afresh.
+    // A whole new table came in (new, open, import): the history of changes
+    // starts afresh, and what was noted of the table that went (its title
+    // note, the export it came from) goes with it.
     virtual void tableReplaced() = 0;
+    // The table changed outside the history (an import): it stays unsaved
+    // even when every later step is undone.
+    virtual void markChangedOutsideHistory() = 0;
 
     // frmPassword: the master password, typed twice with confirm; the empty
     // text means the person cancelled.

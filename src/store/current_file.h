@@ -31,6 +31,10 @@ struct CurrentFile {
     // The file as it was last read or written here, to notice another
     // program's change before a save replaces it; nothing for a new file.
     std::optional<FileStamp> diskStamp;
+    // The export the table was imported from, until the table's first save:
+    // that file holds every password in clear, and the person is then
+    // reminded to delete it. Empty otherwise.
+    QString importedFrom;
 };
 
 // The cost to seal the open file with: this program's, or the file's own

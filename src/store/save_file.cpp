@@ -13,6 +13,7 @@
 #include "store/account_window.h"
 #include "store/current_file.h"
 #include "store/file_steps.h"
+#include "store/import_accounts.h"
 #include "store/merge_flow.h"
 
 #include <cerrno>
@@ -200,6 +201,7 @@ bool WriteAccountFile(AccountWindow& w, const QString& path, FileKind kind) {
     w.tableSaved();
     w.EndBusy();
     w.SetStatusText(QStringLiteral("Saved (%1 bytes)").arg(size));
+    remindToDeleteExport(w, path);
     return true;
 }
 

@@ -170,5 +170,28 @@ TEST_F(History, TheFindBoxShowsWhatHoldsEveryWordAndSaveStillTakesEveryAccount) 
     EXPECT_FALSE(find->hasFocus()) << "a hidden box takes no keys";
 }
 
+TEST_F(History, AnImportedListStaysUnsavedThroughUndoAndTheTitleSaysSoUntilItGoes) {
+    const QList<QAction*> fileMenu = commands().mnuFile->actions();
+    EXPECT_EQ(fileMenu.indexOf(commands().mnuFileImport),
+              fileMenu.indexOf(commands().mnuFileOpen) + 1);
+    const std::string exported = folder / "export.csv";
+    writeBytes(exported, "name,url,username,password\nMail,https://m.example,me,pw\n");
+    user->willChooseFile(QString::fromStdString(exported));
+    commands().mnuFileImport->trigger();
+    EXPECT_EQ(window->windowTitle(),
+              QStringLiteral("Lockerbook - 1 account imported, not yet saved"));
+    EXPECT_EQ(window->statusText(), QStringLiteral("Imported 1 account from a Chrome export."));
+    EXPECT_EQ(box("txtViewUserName")->text(), QStringLiteral("me"));
+    typeInto("txtViewUserName", QStringLiteral("you"));
+    list()->setFocus();
+    press("Ctrl+Z");
+    EXPECT_EQ(window->table().account(0).user, "me");
+    EXPECT_FALSE(window->currentFile().FileSaved) << "the import itself is not saved anywhere";
+    user->willAnswer(QMessageBox::No); // do not save
+    window->NewFile();
+    EXPECT_EQ(user->messages.size(), 1u);
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Lockerbook"));
+}
+
 } // namespace
 } // namespace lb::test

@@ -80,7 +80,8 @@ TEST_F(Window, EveryShortcutRunsItsCommandAndTheRestHaveNone) {
         EXPECT_EQ(triggeredBy(keys, command), 1) << keys;
         window->SetMiniMode(false);
     }
-    for (QAction* none : {m.mnuFileSaveAs, m.mnuFileExport, m.mnuFileOptions, m.mnuFileExit}) {
+    for (QAction* none :
+         {m.mnuFileImport, m.mnuFileSaveAs, m.mnuFileExport, m.mnuFileOptions, m.mnuFileExit}) {
         EXPECT_TRUE(none->shortcut().isEmpty()) << none->objectName().toStdString();
     }
     EXPECT_EQ(visibleMenus(), (QStringList{"&File", "&Edit", "&View", "&Accounts", "&Help"}));

@@ -203,6 +203,17 @@ TEST_F(OpenFlow, EveryRefusalIsOneMessageAndChangesNothing) {
         {classicFile(stored, "other"), QStringLiteral("Wrong password."), false},
         {cut, unexpected(programError(ProgramError::FileEndsEarly), "reading the file"), true},
         {"", unexpected(programError(ProgramError::NotARegularFile), "reading the file"), false},
+        // What people give to Open by mistake points at File > Import.
+        {std::string("\x03\xD9\xA2\x9A\x67\xFB\x4B\xB5\x01\x00\x04\x00", 12) + good,
+         QStringLiteral("The file does not appear to be a Lockerbook file. It could not be opened. "
+                        "It is a KeePass database. To bring its accounts here, export them from "
+                        "KeePassXC as a CSV file and choose File > Import."),
+         true},
+        {"name,url,username,password,note\nMail,https://m.example,me,pw,\n",
+         QStringLiteral("The file does not appear to be a Lockerbook file. It could not be opened. "
+                        "It looks like a CSV file, perhaps another program's export. To bring its "
+                        "accounts here, choose File > Import."),
+         true},
     };
     for (const auto& [bytes, text, whileBusy] : rows) {
         SCOPED_TRACE(text.toStdString());

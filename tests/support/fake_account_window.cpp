@@ -44,6 +44,11 @@ void FakeAccountWindow::showAccount(int row) {
     shownRow = row;
 }
 
+void FakeAccountWindow::tableReplaced() {
+    file_.importedFrom.clear();
+    titleNote.clear();
+}
+
 bool FakeAccountWindow::QuerySave() {
     return querySaveAnswer;
 }

@@ -24,6 +24,7 @@ public:
     AccountTableModel& table() override { return table_; }
     CurrentFile& currentFile() override { return file_; }
     void SetStatusText(const QString& text) override { statusText = text; }
+    void setTitleNote(const QString& note) override { titleNote = note; }
     void BeginBusy() override;
     void EndBusy() override;
     void ClearDetailView() override;
@@ -32,13 +33,15 @@ public:
     void tableSaved() override {}
     // Steps go on history, which does them, as a window's history would.
     void recordStep(QUndoCommand* step) override;
-    void tableReplaced() override {}
+    void tableReplaced() override;
+    void markChangedOutsideHistory() override { file_.FileSaved = false; }
     QString askPassword(bool confirm) override;
     std::optional<SecretBytes> askCheckedPassword(const PasswordCheck& check) override;
     void showClearPrompt() override { ++clearPrompts; }
 
     bool busy() const { return busy_; }
     int shownRow = -1; // -1 once the detail view was cleared
+    QString titleNote;
     bool querySaveAnswer = true;
     int clearPrompts = 0;
     // What the status bar shows; EndBusy empties it, as the window's does.
