@@ -15,11 +15,13 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "password manager for one person")
 # the summary in front of it.
 string(CONCAT CPACK_DEBIAN_PACKAGE_DESCRIPTION
   "Lockerbook keeps a list of accounts, each with an account name, a user\n"
-  "name, a password, a URL and notes, in one account file protected by a\n"
-  "master password. It sorts and edits the list, copies passwords to the\n"
-  "clipboard and clears it again, makes random passwords, exports the list\n"
-  "as HTML, text or CSV, prints it, and shrinks to a compact list that can\n"
-  "stay on top of other windows.\n"
+  "name, a password, a URL and notes, in any language, in one account file\n"
+  "sealed with a master password (Argon2id and XChaCha20-Poly1305). It finds,\n"
+  "sorts and edits the list with undo, copies passwords to the clipboard and\n"
+  "clears it again, makes strong passwords and passphrases, locks when the\n"
+  "person steps away, merges the copies a sync tool brings back, imports the\n"
+  "exports of other password managers, exports the list as HTML, text or\n"
+  "CSV, prints it, and shrinks to a compact list that can stay on top.\n"
   "\n"
   "The lockerbook-cli companion works with account files from the command line.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
@@ -34,7 +36,9 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://lockerbook.example.org/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6svg6")
 # Their file triggers register the file type, the launcher and the icon on install.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "shared-mime-info, desktop-file-utils, hicolor-icon-theme")
+# The Noto faces give every script and emoji a glyph where the desktop's own font has none.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "shared-mime-info, desktop-file-utils, hicolor-icon-theme, fonts-noto-core, fonts-noto-cjk, fonts-noto-color-emoji")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "qt6-wayland")
 
 include(CPack)

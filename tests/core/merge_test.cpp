@@ -18,7 +18,7 @@ constexpr Timestamp kNow = kDay0 + 10 * kDay;
 // Account "A" with password pw, saved on that day, identity "A".
 Account saved(char name, std::string pw = "pw", int day = 1) {
     Account a;
-    a.name = {name};
+    a.name = std::string(1, name);
     a.user = "me";
     a.password = std::move(pw);
     a.url = "https://a.example";

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <sodium.h>
+#include <stdexcept>
 
 namespace lb {
 namespace {
@@ -258,6 +259,22 @@ TEST(SealedFile, ANewerVersionOrACostBeyondTheLimitsIsRefusedBeforeAnyKeyIsDeriv
         EXPECT_EQ(derivations, row.outcome == DecodeOutcome::WrongPassword ? 1 : 0);
     }
     EXPECT_TRUE(isWithinKdfLimits(kDefaultKdfCost));
+}
+
+TEST(AccountFiles, ATableWhoseFileWouldPassTheReadersCeilingIsRefusedBeforeWriting) {
+    // Two accounts of 130 MiB of notes: a file of 260 MiB, which no reader takes.
+    std::vector<Account> huge(2);
+    for (Account& a : huge) {
+        a.id = newAccountId();
+        a.notes.assign(std::size_t{130} << 20, 'n');
+    }
+    for (const FileKind kind : {FileKind::Sealed, FileKind::Classic}) {
+        derivations = 0;
+        EXPECT_THROW(encodeAccountFile(kind, huge, {}, "pw", randomSource(), kCheapKdf),
+                     std::length_error);
+    }
+    EXPECT_THROW(encodeSealedFile(huge, {}, "pw", kCheapKdf, countingKey), std::length_error);
+    EXPECT_EQ(derivations, 0) << "refused before the key is derived";
 }
 
 } // namespace

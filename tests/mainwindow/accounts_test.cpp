@@ -323,5 +323,26 @@ TEST_F(DetailView, AScreenReaderHearsTheStatusMessageItself) {
               QStringLiteral("'bob' copied to the Windows clipboard."));
 }
 
+TEST_F(DetailView, ACopiedPasswordLeavesTheClipboardAfterTheSecondsTheOptionsGive) {
+    settings::SaveSetting(settings::kOptions, settings::kClearClipboardSeconds,
+                          QStringLiteral("0.2"));
+    clickRow(0);
+    QClipboard* board = QGuiApplication::clipboard();
+    button("cmdViewCopyPassword")->click();
+    EXPECT_EQ(board->text(), box("txtViewPassword")->text());
+    QTest::qWait(500);
+    EXPECT_TRUE(board->text().isEmpty());
+    EXPECT_EQ(window->statusText(), QStringLiteral("The password was cleared from the clipboard."));
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        EXPECT_FALSE(top->objectName() == QLatin1String("frmClear") && top->isVisible())
+            << "the prompt closes with it";
+    }
+    button("cmdViewCopyPassword")->click();
+    board->setText(QStringLiteral("another program's text"));
+    QTest::qWait(500);
+    EXPECT_EQ(board->text(), QStringLiteral("another program's text"));
+}
+
 } // namespace
 } // namespace lb::test

@@ -2,11 +2,16 @@
 // them: the list, the pane, the Edit menu's words, the status bar and the
 // saved flag after every step.
 
+#include "account_files.h"
 #include "core/account_file.h"
+#include "core/clock.h"
 #include "main_window_fixture.h"
+#include "store/open_file.h"
 #include "store/save_file.h"
 
 #include <QMenu>
+#include <QProcess>
+#include <map>
 
 namespace lb::test {
 namespace {
@@ -191,6 +196,107 @@ TEST_F(History, AnImportedListStaysUnsavedThroughUndoAndTheTitleSaysSoUntilItGoe
     window->NewFile();
     EXPECT_EQ(user->messages.size(), 1u);
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Lockerbook"));
+}
+
+TEST_F(History, AnyScriptTravelsThroughTheWindowAndItsFileByteForByte) {
+    addAccounts(1);
+    const char* texts[] = {"\u042f\u043d\u0434\u0435\u043a\u0441 \u041f\u043e\u0447\u0442\u0430 "
+                           "\u0394\u03b5\u03bb\u03c4\u03b1 \u0141\u00f3d\u017a",
+                           "\u674e\u5c0f\u9f99 \u5c71\u7530",
+                           "\u0643\u0644\u0645\u0629 \u05e1\u05d9\u05e1\u05de\u05d4 \U0001F3AE",
+                           "https://\u00fc\u00ff.example", "e\u0301 \u00ff \u30d1\u30b9"};
+    const char* boxes[] = {"txtViewAccountName", "txtViewUserName", "txtViewPassword",
+                           "txtViewURL"};
+    for (int f = 0; f < 4; ++f) {
+        typeInto(boxes[f], QString::fromUtf8(texts[f]));
+    }
+    auto* notes = part<QPlainTextEdit>("txtViewNotes");
+    notes->setFocus();
+    notes->selectAll();
+    typeText(notes, QString::fromUtf8(texts[4]));
+    const QString file = QString::fromStdString(folder / "world.lockbk");
+    const QString password = QStringLiteral("\u043f\u0430\u0440\u043e\u043b\u044c");
+    user->willChooseFile(file);
+    user->willTypePassword(password);
+    ASSERT_TRUE(SaveFile(*window));
+    window->NewFile();
+    user->willChooseFile(file);
+    user->willTypePassword(password);
+    press("Ctrl+O");
+    ASSERT_EQ(window->table().totalCount(), 1);
+    for (int f = 0; f < kFieldCount; ++f) {
+        EXPECT_EQ(window->table().account(0).field(static_cast<Field>(f)), texts[f]) << f;
+    }
+}
+
+TEST_F(History, ANewMasterPasswordSealsTheFileAtTheNextSave) {
+    addAccounts(1);
+    const QString file = QString::fromStdString(folder / "a.lockbk");
+    user->willChooseFile(file);
+    user->willTypePassword(QStringLiteral("first one"));
+    ASSERT_TRUE(SaveFile(*window));
+    user->willTypePassword(QStringLiteral("second \u0416"));
+    commands().mnuFileChangePassword->trigger();
+    EXPECT_EQ(user->passwordPrompts.back(), true) << "typed twice, as for a new file";
+    EXPECT_FALSE(window->currentFile().FileSaved);
+    EXPECT_EQ(decodeAccountFile(readBytes(file.toStdString()), "first one").outcome,
+              DecodeOutcome::Read)
+        << "nothing written yet";
+    press("Ctrl+S");
+    EXPECT_EQ(decodeAccountFile(readBytes(file.toStdString()), "second \u0416").outcome,
+              DecodeOutcome::Read);
+    EXPECT_TRUE(window->currentFile().FileSaved);
+}
+
+// lockerbook-cli, as a script on the other computer would run it.
+QString cli(const QStringList& arguments, const QByteArray& input) {
+    QProcess process;
+    process.start(QStringLiteral(LOCKERBOOK_CLI), arguments);
+    process.write(input);
+    process.closeWriteChannel();
+    process.waitForFinished(60000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+TEST_F(History, AFileChangedByTheCommandLineWhileOpenIsMergedAtSaveAndTheMergeUndone) {
+    const QString file = QString::fromStdString(folder / "shared.lockbk");
+    std::vector<Account> accounts = {{"Bank", "anna", "s1", "", "b"},
+                                     {"Mail", "bob", "s2", "", ""}};
+    for (Account& a : accounts) {
+        a.id = newAccountId();
+        a.created = a.modified = nowMs() - 60'000;
+    }
+    writeBytes(file.toStdString(), sealedFile(accounts, "pw"));
+    user->willTypePassword(QStringLiteral("pw"));
+    ASSERT_TRUE(ReadAccountFile(*window, file));
+    // The other computer: Mail's notes change and an account comes, through dump and create.
+    QString json = cli({QStringLiteral("dump"), file}, "pw\n");
+    json.replace(QStringLiteral("\"notes\":\"\",\"id\""),
+                 QStringLiteral("\"notes\":\"theirs\",\"id\""));
+    json.replace(QStringLiteral("{\"accounts\":["),
+                 QStringLiteral("{\"accounts\":[{\"name\":\"Laptop\"},"));
+    cli({QStringLiteral("create"), QStringLiteral("--force"), file}, "pw\n" + json.toUtf8());
+    // Here: Bank's user name changes.
+    typeInto("txtViewUserName", QStringLiteral("annette"));
+    user->willPressEnter(); // Merge, the question's default
+    press("Ctrl+S");
+    const auto names = [](const std::vector<Account>& table) {
+        std::map<std::string, std::string> out;
+        for (const Account& a : table) {
+            out[a.name] = a.user + "|" + a.notes;
+        }
+        return out;
+    };
+    const std::map<std::string, std::string> both = {
+        {"Bank", "annette|b"}, {"Mail", "bob|theirs"}, {"Laptop", "|"}};
+    EXPECT_EQ(names(window->table().accounts()), both);
+    EXPECT_EQ(names(decodeAccountFile(readBytes(file.toStdString()), "pw").accounts), both);
+    EXPECT_TRUE(window->statusText().contains(QStringLiteral("from the file on disk")))
+        << window->statusText().toStdString();
+    list()->setFocus();
+    press("Ctrl+Z");
+    EXPECT_EQ(window->table().totalCount(), 2) << "the merge is undone";
+    EXPECT_FALSE(window->currentFile().FileSaved);
 }
 
 } // namespace
