@@ -1,7 +1,9 @@
 #include "store/open_file.h"
 
 #include "core/account_file.h"
+#include "core/foreign_file.h"
 #include "core/legacy_file.h"
+#include "core/messages.h"
 #include "platform/file_dialog.h"
 #include "platform/file_io.h"
 #include "platform/paths.h"
@@ -39,6 +41,15 @@ bool ReadAccountFile(AccountWindow& w, const QString& path) {
         return false;
     }
     const FileKind kind = fileKindOf(bytes);
+    // Another program's database or an export is refused before a password
+    // is asked for: no password can open it, and the refusal says where it goes.
+    if (kind == FileKind::Classic && !foreignFileHint(bytes).empty()) {
+        DecodeResult foreign = decodeAccountFile(bytes, {});
+        if (!foreign.whatItIs.empty()) {
+            showFileError(w, decodeFailureText(foreign));
+            return false;
+        }
+    }
     DecodeResult result;
     // Runs off the window's thread while the prompt shows that it works.
     const auto check = [&bytes, &result, kind](std::string_view password) {
