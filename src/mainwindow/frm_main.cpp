@@ -54,7 +54,11 @@ FrmMain::FrmMain(QWidget* parent) : QMainWindow(parent) {
     Form_Load();
 }
 
-FrmMain::~FrmMain() = default;
+FrmMain::~FrmMain() {
+    // Closing takes the focus from the detail pane, whose boxes then judge
+    // their text once more; by then this window's file state is gone.
+    picView->setTextRules({}, {});
+}
 
 void FrmMain::buildClientArea() {
     client = new QWidget(this);

@@ -282,8 +282,8 @@ void forEachMapping(const std::function<void(std::string_view)>& look) {
         unsigned long to = 0;
         char perms[5] = {};
         if (std::sscanf(line.c_str(), "%lx-%lx %4s", &from, &to, perms) != 3 || perms[0] != 'r' ||
-            perms[1] != 'w') {
-            continue;
+            perms[1] != 'w' || to - from > (1ul << 30)) {
+            continue; // beyond 1 GiB: AddressSanitizer's shadow, no data of ours
         }
         region.assign(to - from, '\0');
         mem.clear();
