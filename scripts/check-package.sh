@@ -91,12 +91,14 @@ env -i PATH="$work/bin:/usr/bin:/bin" HOME="$work/home" DISPLAY=:91 QT_QPA_PLATF
   lockerbook >/dev/null 2>&1 &
 app=$!
 for _ in $(seq 1 50); do
-  window=$(DISPLAY=:91 xdotool search --name '^Lockerbook$' 2>/dev/null | head -n 1 || true)
+  window=$(DISPLAY=:91 xdotool search --onlyvisible --name '^Lockerbook$' 2>/dev/null | head -n 1 || true)
   [ -n "$window" ] && break
   sleep 0.2
 done
 if [ -n "$window" ]; then
-  DISPLAY=:91 xdotool windowactivate --sync "$window" key F1 >/dev/null 2>&1 || true
+  # No window manager runs here, so the window is given the keyboard directly:
+  # activating it would need one.
+  DISPLAY=:91 xdotool windowfocus --sync "$window" key F1 >/dev/null 2>&1 || true
   for _ in $(seq 1 25); do
     [ -s "$work/opened" ] && break
     sleep 0.2
