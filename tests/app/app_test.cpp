@@ -10,7 +10,6 @@
 #include "platform/settings.h"
 #include "platform/twips.h"
 
-#include <QClipboard>
 #include <QDir>
 #include <QScreen>
 #include <QSignalSpy>
@@ -157,26 +156,6 @@ TEST_F(App, ClosingAsksAboutUnsavedChangesAndOnlyCancelKeepsTheWindow) {
               settings::numberText(800 * twipsPerPixel(window.get())));
     EXPECT_EQ(GetSetting(settings::kWindow, QStringLiteral("SplitPercentage"), QString()),
               QStringLiteral("33"));
-}
-
-TEST_F(App, TheEndEmptiesTheClipboardOnlyWhileItHoldsWhatLockerbookPutThere) {
-    // What another program copied since, if anything.
-    for (const QString& theirs : {QString(), QStringLiteral("theirs")}) {
-        SCOPED_TRACE(theirs.toStdString());
-        restart();
-        window->NewFile();
-        showWindow(800, 500);
-        addAccounts(1);
-        QTest::keyClicks(box("txtViewUserName"), QStringLiteral("ann"));
-        QTest::mouseClick(button("cmdViewCopyUserName"), Qt::LeftButton);
-        ASSERT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("ann"));
-        if (!theirs.isEmpty()) {
-            QGuiApplication::clipboard()->setText(theirs);
-        }
-        window->currentFile().FileSaved = true;
-        EXPECT_TRUE(closeWindow());
-        EXPECT_EQ(QGuiApplication::clipboard()->text(), theirs) << "an absent option counts as Yes";
-    }
 }
 
 TEST_F(App, AMaximizedWindowStoresTheGeometryItHadBefore) {

@@ -108,27 +108,26 @@ TEST_F(Dialogs, APasswordIsNeverEmptyAtMost255CharactersOfAnyScriptAndConfirmedE
 }
 
 TEST_F(Dialogs, ANewVeryWeakMasterPasswordIsTakenOnlyAfterAQuestion) {
-    struct Row {
+    const QString weak = QStringLiteral("password");
+    const struct {
         const char* name;
         bool confirm;
         QString password;
-        QMessageBox::StandardButton answer; // to the question, if asked
+        QMessageBox::StandardButton answer; // to the question; NoButton: none is asked
         const char* heard;                  // the meter, through a screen reader
         bool taken;
-        std::size_t questions;
+    } rows[] = {
+        {"very weak, answered No", true, weak, QMessageBox::No, "Strength: very weak", false},
+        {"very weak, answered Yes", true, weak, QMessageBox::Yes, "Strength: very weak", true},
+        {"fair", true, QStringLiteral("Tr0ub4dor&3"), QMessageBox::NoButton, "Strength: fair",
+         true},
+        {"opening a file", false, weak, QMessageBox::NoButton, nullptr, true},
     };
-    const QString weak = QStringLiteral("password");
-    const QString fair = QStringLiteral("Tr0ub4dor&3");
-    const Row rows[] = {
-        {"very weak, answered No", true, weak, QMessageBox::No, "Strength: very weak", false, 1},
-        {"very weak, answered Yes", true, weak, QMessageBox::Yes, "Strength: very weak", true, 1},
-        {"fair", true, fair, QMessageBox::NoButton, "Strength: fair", true, 0},
-        {"opening a file", false, weak, QMessageBox::NoButton, nullptr, true, 0},
-    };
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         user.messages.clear();
-        if (row.questions > 0) {
+        const bool asked = row.answer != QMessageBox::NoButton;
+        if (asked) {
             user.willAnswer(row.answer);
         }
         const QString result = askPassword(row.confirm, [&](QWidget* d) {
@@ -144,8 +143,8 @@ TEST_F(Dialogs, ANewVeryWeakMasterPasswordIsTakenOnlyAfterAQuestion) {
             EXPECT_EQ(d->isVisible(), !row.taken) << "after No the person may choose again";
         });
         EXPECT_EQ(result, row.taken ? row.password : QString());
-        ASSERT_EQ(user.messages.size(), row.questions);
-        if (row.questions > 0) {
+        ASSERT_EQ(user.messages.size(), asked ? 1u : 0u);
+        if (asked) {
             EXPECT_EQ(user.messages[0].icon, QMessageBox::Warning);
             EXPECT_EQ(user.messages[0].defaultButton, QMessageBox::No) << "Enter keeps it out";
         }

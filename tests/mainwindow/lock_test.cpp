@@ -201,13 +201,15 @@ public:
         daemon_.kill();
         daemon_.waitForFinished();
     }
-    void send(const char* path, const char* interface, const char* member, QVariantList args) {
+    void send(const char* path, const char* signal, QVariantList args) {
         QDBusConnection bus = QDBusConnection::connectToBus(address, QStringLiteral("desktop"));
         bus.registerService(QStringLiteral("org.freedesktop.login1"));
-        QDBusMessage signal = QDBusMessage::createSignal(
-            QLatin1String(path), QLatin1String(interface), QLatin1String(member));
-        signal.setArguments(args);
-        bus.send(signal);
+        const QString name = QLatin1String(signal);
+        const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+        QDBusMessage message =
+            QDBusMessage::createSignal(QLatin1String(path), name.left(dot), name.mid(dot + 1));
+        message.setArguments(args);
+        bus.send(message);
     }
     QString address;
 
@@ -229,44 +231,31 @@ protected:
 TEST_F(LockSignals, TheScreenLockAndSleepLockTheFileUnlessTheOptionsSayNo) {
     const struct {
         const char* path;
-        const char* interface;
-        const char* member;
+        const char* signal; // interface.member
         QVariantList args;
         bool locks;
     } rows[] = {
+        {"/org/freedesktop/ScreenSaver", "org.freedesktop.ScreenSaver.ActiveChanged", {true}, true},
+        {"/org/gnome/ScreenSaver", "org.gnome.ScreenSaver.ActiveChanged", {true}, true},
         {"/org/freedesktop/ScreenSaver",
-         "org.freedesktop.ScreenSaver",
-         "ActiveChanged",
-         {true},
-         true},
-        {"/org/gnome/ScreenSaver", "org.gnome.ScreenSaver", "ActiveChanged", {true}, true},
-        {"/org/freedesktop/ScreenSaver",
-         "org.freedesktop.ScreenSaver",
-         "ActiveChanged",
+         "org.freedesktop.ScreenSaver.ActiveChanged",
          {false},
          false},
-        {"/org/freedesktop/login1",
-         "org.freedesktop.login1.Manager",
-         "PrepareForSleep",
-         {true},
-         true},
-        {"/org/freedesktop/login1/session/c7", "org.freedesktop.login1.Session", "Lock", {}, true},
-        {"/org/freedesktop/login1/session/c8",
-         "org.freedesktop.login1.Session",
-         "Lock",
-         {},
-         false}, // another person's session
+        {"/org/freedesktop/login1", "org.freedesktop.login1.Manager.PrepareForSleep", {true}, true},
+        {"/org/freedesktop/login1/session/c7", "org.freedesktop.login1.Session.Lock", {}, true},
+        // another person's session
+        {"/org/freedesktop/login1/session/c8", "org.freedesktop.login1.Session.Lock", {}, false},
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(std::string(row.interface) + "." + row.member);
-        bus_->send(row.path, row.interface, row.member, row.args);
+        SCOPED_TRACE(row.signal);
+        bus_->send(row.path, row.signal, row.args);
         EXPECT_EQ(lockedWithin(2000), row.locks);
         if (window->isLocked()) {
             unlockWith(QStringLiteral("pass word"));
         }
     }
     settings::saveOption(settings::kLockOnScreenLock, false);
-    bus_->send(rows[0].path, rows[0].interface, rows[0].member, rows[0].args);
+    bus_->send(rows[0].path, rows[0].signal, rows[0].args);
     EXPECT_FALSE(lockedWithin(500));
 }
 

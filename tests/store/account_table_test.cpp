@@ -31,60 +31,38 @@ std::vector<std::string> shownNames(const AccountTableModel& table) {
 
 TEST(AccountOrder, FollowsTheLanguageIgnoresCaseKeepsEqualsInOrderAndMasksByLength) {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    // Accounts "name:password", in the file's order, and their names top to bottom.
     const struct {
-        const char* name;
-        std::vector<Account> accounts;
+        const char* accounts;
         Field column;
         bool masked;
         bool ascending;
-        std::vector<std::string> order; // the account names, top to bottom
+        const char* order;
     } rows[] = {
-        {"case ignored, equals keep their order",
-         named({"b", "A", "a", "B"}),
-         Field::AccountName,
-         false,
-         true,
-         {"A", "a", "b", "B"}},
-        {"descending keeps equals in their order too",
-         named({"b", "A", "a", "B"}),
-         Field::AccountName,
-         false,
-         false,
-         {"b", "B", "A", "a"}},
-        {"accents sort beside their letter",
-         named({"Zebra", "\u00e9t\u00e9", "ete", "Eva"}),
-         Field::AccountName,
-         false,
-         true,
-         {"ete", "\u00e9t\u00e9", "Eva", "Zebra"}},
-        {"other scripts after Latin",
-         named({"\u042f\u043d\u0434\u0435\u043a\u0441", "Alpha", "\u0410\u0431\u0432"}),
-         Field::AccountName,
-         false,
-         true,
-         {"Alpha", "\u0410\u0431\u0432", "\u042f\u043d\u0434\u0435\u043a\u0441"}},
-        {"masked passwords by what a person sees",
-         {{"1", "", "zzz", "", ""}, {"2", "", "e\u0301e\u0301", "", ""}, {"3", "", "a", "", ""}},
-         Field::Password,
-         true,
-         true,
-         {"3", "2", "1"}},
-        {"passwords in clear by their text",
-         {{"1", "", "zzz", "", ""}, {"2", "", "mm", "", ""}, {"3", "", "a", "", ""}},
-         Field::Password,
-         false,
-         true,
-         {"3", "2", "1"}},
+        {"b A a B", Field::AccountName, false, true, "A a b B"}, // case ignored, equals kept
+        {"b A a B", Field::AccountName, false, false, "b B A a"},
+        {"Zebra \u00e9t\u00e9 ete Eva", Field::AccountName, false, true,
+         "ete \u00e9t\u00e9 Eva Zebra"}, // accents beside their letter
+        {"\u042f\u043d\u0434\u0435\u043a\u0441 Alpha \u0410\u0431\u0432", Field::AccountName, false,
+         true, "Alpha \u0410\u0431\u0432 \u042f\u043d\u0434\u0435\u043a\u0441"}, // Latin first
+        // Masked passwords sort by what a person sees, the others by their text.
+        {"1:zzz 2:e\u0301e\u0301 3:a", Field::Password, true, true, "3 2 1"},
+        {"1:zzz 2:mm 3:a", Field::Password, false, true, "3 2 1"},
     };
     const QCollator collator = listCollator();
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        std::vector<std::string> order;
-        for (std::size_t i :
-             sortedOrder(row.accounts, row.column, row.masked, row.ascending, collator)) {
-            order.push_back(row.accounts[i].name);
+        SCOPED_TRACE(row.accounts);
+        std::vector<Account> accounts;
+        for (const QString& text : QString::fromUtf8(row.accounts).split(u' ')) {
+            accounts.push_back({text.section(u':', 0, 0).toStdString(), "",
+                                text.section(u':', 1).toStdString(), "", ""});
         }
-        EXPECT_EQ(order, row.order);
+        QStringList order;
+        for (std::size_t i :
+             sortedOrder(accounts, row.column, row.masked, row.ascending, collator)) {
+            order << QString::fromStdString(accounts[i].name);
+        }
+        EXPECT_EQ(order.join(u' '), QString::fromUtf8(row.order));
     }
     EXPECT_EQ(sortedInsertPosition(named({"a", "b", "b", "c"}), Account{"B", "", "", "", ""},
                                    Field::AccountName, false, true, collator),

@@ -91,6 +91,7 @@ TEST_F(ImportFlow, EachSourceBecomesANewUnsavedListAndTheStatusAndTitleSayWhatCa
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         haveOpenFile(QStringLiteral("/nowhere/previous.lockbk"), "previous");
+        w.currentFile().FileSaved = true;
         ASSERT_TRUE(import(row.bytes, row.type)) << user.lastMessageText().toStdString();
         EXPECT_EQ(w.table().accounts(), row.accounts);
         EXPECT_EQ(w.shownRow, 0);

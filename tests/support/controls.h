@@ -2,8 +2,10 @@
 // Reaching a window's controls as a person does: by their names, with the
 // keyboard and the mouse, and answering the modal dialog that a call opens.
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
+#include <QRegularExpression>
 #include <QStyleOptionButton>
 #include <QTest>
 #include <QTimer>
@@ -39,6 +41,21 @@ inline void typeText(QWidget* box, const QString& text) {
     for (const char32_t c : text.toUcs4()) {
         QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString::fromUcs4(&c, 1),
                             Qt::NoModifier);
+    }
+}
+
+// Every control a person can reach with the keyboard has a name for a screen
+// reader to say, without the '&' that marks its access key.
+inline void expectEveryControlNamed(const QWidget* root) {
+    for (QWidget* w : root->findChildren<QWidget*>()) {
+        if (w->focusPolicy() == Qt::NoFocus || !w->isVisibleTo(root) ||
+            w->objectName().startsWith(QLatin1String("qt_"))) {
+            continue;
+        }
+        const QString name = QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+        EXPECT_FALSE(name.isEmpty() || name.contains(QRegularExpression(QStringLiteral("&\\w"))))
+            << w->metaObject()->className() << " " << w->objectName().toStdString() << ": "
+            << name.toStdString();
     }
 }
 
