@@ -37,13 +37,12 @@ public:
     void markChangedOutsideHistory() override { file_.FileSaved = false; }
     QString askPassword(bool confirm) override;
     std::optional<SecretBytes> askCheckedPassword(const PasswordCheck& check) override;
-    void showClearPrompt() override { ++clearPrompts; }
+    void showClearPrompt() override {}
 
     bool busy() const { return busy_; }
     int shownRow = -1; // -1 once the detail view was cleared
     QString titleNote;
     bool querySaveAnswer = true;
-    int clearPrompts = 0;
     // What the status bar shows; EndBusy empties it, as the window's does.
     QString statusText;
     QUndoStack history;

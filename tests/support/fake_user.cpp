@@ -47,7 +47,6 @@ FakeUser::FakeUser() {
 
 void FakeUser::answerTheGenerator() {
     setGeneratorHook([this]() -> std::optional<QString> {
-        ++generatorsShown;
         if (generatedAnswers_.empty()) {
             return std::nullopt;
         }
@@ -95,10 +94,6 @@ void FakeUser::willCancelPassword() {
 
 QString FakeUser::lastMessageText() const {
     return messages.empty() ? QString() : messages.back().text;
-}
-
-std::size_t FakeUser::pendingAnswers() const {
-    return messageAnswers_.size() + fileAnswers_.size() + passwordAnswers_.size();
 }
 
 void resetSettings() {

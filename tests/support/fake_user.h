@@ -44,11 +44,9 @@ public:
     std::vector<bool> busyAtMessage;
     std::vector<ui::FileDialogRequest> fileDialogs;
     std::vector<bool> passwordPrompts; // the confirm flag of each prompt
-    int generatorsShown = 0;
     std::vector<QString> shellOpened;
 
     QString lastMessageText() const;
-    std::size_t pendingAnswers() const;
 
 private:
     std::deque<QMessageBox::StandardButton> messageAnswers_;
