@@ -198,6 +198,37 @@ TEST_F(History, AnImportedListStaysUnsavedThroughUndoAndTheTitleSaysSoUntilItGoe
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Lockerbook"));
 }
 
+TEST_F(History, AnyScriptTravelsThroughTheWindowAndItsFileByteForByte) {
+    addAccounts(1);
+    const char* texts[] = {"\u042f\u043d\u0434\u0435\u043a\u0441 \u041f\u043e\u0447\u0442\u0430 "
+                           "\u0394\u03b5\u03bb\u03c4\u03b1 \u0141\u00f3d\u017a",
+                           "\u674e\u5c0f\u9f99 \u5c71\u7530",
+                           "\u0643\u0644\u0645\u0629 \u05e1\u05d9\u05e1\u05de\u05d4 \U0001F3AE",
+                           "https://\u00fc\u00ff.example", "e\u0301 \u00ff \u30d1\u30b9"};
+    const char* boxes[] = {"txtViewAccountName", "txtViewUserName", "txtViewPassword",
+                           "txtViewURL"};
+    for (int f = 0; f < 4; ++f) {
+        typeInto(boxes[f], QString::fromUtf8(texts[f]));
+    }
+    auto* notes = part<QPlainTextEdit>("txtViewNotes");
+    notes->setFocus();
+    notes->selectAll();
+    typeText(notes, QString::fromUtf8(texts[4]));
+    const QString file = QString::fromStdString(folder / "world.lockbk");
+    const QString password = QStringLiteral("\u043f\u0430\u0440\u043e\u043b\u044c");
+    user->willChooseFile(file);
+    user->willTypePassword(password);
+    ASSERT_TRUE(SaveFile(*window));
+    window->NewFile();
+    user->willChooseFile(file);
+    user->willTypePassword(password);
+    press("Ctrl+O");
+    ASSERT_EQ(window->table().totalCount(), 1);
+    for (int f = 0; f < kFieldCount; ++f) {
+        EXPECT_EQ(window->table().account(0).field(static_cast<Field>(f)), texts[f]) << f;
+    }
+}
+
 TEST_F(History, ANewMasterPasswordSealsTheFileAtTheNextSave) {
     addAccounts(1);
     const QString file = QString::fromStdString(folder / "a.lockbk");
