@@ -1,4 +1,5 @@
-// The classic account-file format: its bytes (checked against an independent
+// The classic account-file format: its cipher's arithmetic at the wrap points
+// and its password key, its bytes (checked against an independent
 // record-by-record picture), round trips, every refusal a person can meet,
 // and files that lie about every length, count and position they hold.
 
@@ -8,6 +9,7 @@
 #include "core/cp1252.h"
 #include "core/program_errors.h"
 
+#include <cstdlib>
 #include <functional>
 #include <gtest/gtest.h>
 #include <limits>
@@ -16,9 +18,63 @@
 namespace lb {
 namespace {
 
-using test::f64;
-using test::le16;
-using test::le32;
+std::string allCodes(int from = 0, int to = 255) {
+    std::string s;
+    for (int c = from; c <= to; ++c) {
+        s += static_cast<char>(c);
+    }
+    return s;
+}
+
+// The wrap exactly as written down, step by step, for amounts where 16-bit
+// arithmetic does not overflow.
+int wrapByLoop(int code, int amount) {
+    int v = code + amount;
+    while (v < 0 || v > 255) {
+        v += v < 0 ? 255 : -255;
+    }
+    return v;
+}
+
+TEST(PasswordKey, CountsTheFirstCharacterWholeAndHalvesTheRest) {
+    const struct {
+        std::string password;
+        std::int64_t key;
+    } rows[] = {
+        {"a", 97},
+        {"ab", 97 + 49},
+        {"abc", 97 + 49 + 49},
+        {"\xFF\xFF", 255 + 127},
+        {std::string("Q\0\1\0", 4), 'Q'}, // later codes 0 and 1 add nothing
+        {"hunter2", 'h' + 'u' / 2 + 'n' / 2 + 't' / 2 + 'e' / 2 + 'r' / 2 + '2' / 2},
+        {std::string(100000, '\xFF'), 255 + 127LL * 99999}, // no overflow
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(PasswordKey(row.password), row.key) << row.password.substr(0, 10);
+    }
+}
+
+TEST(ShiftText, MatchesTheStepwiseWrapWherever16BitArithmeticWouldNotOverflow) {
+    const std::string all = allCodes();
+    // Every amount near the wrap points, a sample of the rest. Long texts move
+    // sixteen codes at a time and their last few once more, short ones one by one.
+    for (int amount = -32768; amount <= 32767 - 255; amount += std::abs(amount) > 600 ? 97 : 1) {
+        const std::string few = all.substr(static_cast<std::size_t>(amount & 255) % 240,
+                                           static_cast<std::size_t>(amount & 15));
+        for (const std::string& text : {all + few, few}) {
+            const std::string shifted = ShiftText(text, amount);
+            ASSERT_EQ(shifted.size(), text.size());
+            for (std::size_t i = 0; i < text.size(); ++i) {
+                ASSERT_EQ(static_cast<unsigned char>(shifted[i]),
+                          wrapByLoop(static_cast<unsigned char>(text[i]), amount))
+                    << "length " << text.size() << " amount " << amount << " at " << i;
+            }
+        }
+    }
+    // Beyond 16 bits the wrap simply continues.
+    EXPECT_EQ(ShiftText(all, 255LL * 1000000 + 17), ShiftText(all, 255 + 17));
+    EXPECT_EQ(ShiftText(all, -255LL * 1000000 - 17), ShiftText(all, -255 - 17));
+}
 
 const test::ColumnDraws kDraws = {{{10, 3}, {20, 4}, {30, 5}, {40, 6}, {50, 7}}};
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
@@ -58,31 +114,6 @@ test::FileParts validParts() {
     return test::referenceParts(sampleTable(), "pw", 42, kDraws);
 }
 
-std::string list(std::initializer_list<double> ends) {
-    std::string out = le16(1) + le32(static_cast<std::uint32_t>(ends.size())) + le32(0);
-    for (double e : ends) {
-        out += f64(e);
-    }
-    return out;
-}
-
-TEST(ClassicFileBytes, OneAccountWorkedOutByHand) {
-    // Each character: + running shift, then + key 146, wrapped by 255.
-    std::string expected = le16(10) + "Lockerbook" + le32(6) + le32(6);
-    expected += le16(0) + list({0, 0, 0});           // URL: empty
-    expected += le32(0xD5E37F56) + "LBc1";           // CRC-32 of "Aupn", marker
-    expected += f64(40) + f64(6) + f64(1);           // URL start, step; AccountCount
-    expected += le16(1) + "\x21" + list({0, 1, 0});  // 'p' 112 + 30 + 146 - 255
-    expected += f64(30) + f64(5);                    //
-    expected += le16(1) + "\x1C" + list({0, 1, 0});  // 'u' 117 + 20 + 146 - 255
-    expected += f64(20) + f64(4) + le16(1) + "\xBB"; // check ')' 41 + 146
-    expected += le16(1) + "\xDD" + list({0, 1, 0});  // 'A' 65 + 10 + 146
-    expected += f64(10) + f64(3);                    //
-    expected += le16(1) + "\x33" + list({0, 1, 0});  // 'n' 110 + 50 + 146 - 255
-    expected += f64(50) + f64(7);
-    EXPECT_EQ(write({{"A", "u", "p", "", "n"}}, "ab"), expected);
-}
-
 TEST(ClassicFileBytes, RandomTablesMatchTheRecordByRecordPicture) {
     std::mt19937 rng(12345);
     const auto draw = [&rng](int lo, int hi) { return std::uniform_int_distribution(lo, hi)(rng); };
@@ -110,10 +141,7 @@ TEST(ClassicFileBytes, RandomTablesMatchTheRecordByRecordPicture) {
 }
 
 TEST(ClassicFileRead, GivesBackEveryCodeBelow255AndLongTexts) {
-    std::string all;
-    for (int c = 0; c < 255; ++c) {
-        all += static_cast<char>(c);
-    }
+    const std::string all = allCodes(0, 254);
     // Many accounts, so the running shifts pass through every value.
     const std::vector<Account> every(300, Account{all, all, all, all, all});
     for (std::string_view password : {"a", "\xFF\xFF\xFF", "\x01"}) {
@@ -136,128 +164,111 @@ TEST(ClassicFileRead, GivesBackEveryCodeBelow255AndLongTexts) {
     EXPECT_EQ(read(write(table, "pw"), "pw").accounts, table);
 }
 
-struct PasswordRow {
-    const char* name;
-    std::string written;
-    std::string typed;
-    DecodeOutcome outcome;
-};
-
-TEST(ClassicFileRead, PasswordsAreJudgedByTheirKeyAndTheCrc) {
-    const PasswordRow rows[] = {
-        {"the same password", "hunter2", "hunter2", DecodeOutcome::Read},
-        {"the same key (neighbours of one half-code)", "hunter2", "hunter3", DecodeOutcome::Read},
-        {"a key 255 higher", "a", "a\xFE\xFE\x02", DecodeOutcome::Read},
-        {"far off: the check character fails", "hunter2", "letmein", DecodeOutcome::WrongPassword},
-        {"a key one off: only the CRC catches it", "hunter2", "hunter1",
-         DecodeOutcome::WrongPassword},
+TEST(ClassicFileRead, PasswordsAreJudgedByTheirKeyAndTheCrcWhereTheFileHasOne) {
+    using enum DecodeOutcome;
+    const struct {
+        const char* name;
+        std::string written;
+        std::string typed;
+        bool marked; // earlier versions wrote no CRC
+        DecodeOutcome outcome;
+    } rows[] = {
+        {"the same password", "hunter2", "hunter2", true, Read},
+        {"the same key (neighbours of one half-code)", "hunter2", "hunter3", true, Read},
+        {"a key 255 higher", "a", "a\xFE\xFE\x02", true, Read},
+        {"far off: the check character fails", "hunter2", "letmein", true, WrongPassword},
+        {"a key one off: only the CRC catches it", "hunter2", "hunter1", true, WrongPassword},
+        {"no CRC, the same password", "hunter2", "hunter2", false, Read},
+        {"no CRC, far off", "hunter2", "letmein", false, WrongPassword},
+        {"no CRC, a key one off reads every character shifted", "hunter2", "hunter1", false, Read},
     };
-    for (const PasswordRow& row : rows) {
+    for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        const DecodeResult r = read(write(sampleTable(), row.written), row.typed);
+        auto parts = test::referenceParts(sampleTable(), row.written, 41, kDraws);
+        if (!row.marked) {
+            parts.reserved = "\x12\x34\x56\x78LBc2"; // never looked at without the marker
+        }
+        const std::int64_t shift =
+            row.marked ? 0 : PasswordKey(row.written) - PasswordKey(row.typed);
+        std::vector<Account> expected = sampleTable();
+        for (Account& a : expected) {
+            for (int f = 0; f < kFieldCount; ++f) {
+                a.field(static_cast<Field>(f)) = ShiftText(a.field(static_cast<Field>(f)), shift);
+            }
+        }
+        const DecodeResult r = read(parts.bytes(), row.typed);
         EXPECT_EQ(r.outcome, row.outcome);
-        EXPECT_EQ(r.accounts,
-                  row.outcome == DecodeOutcome::Read ? sampleTable() : std::vector<Account>{});
-    }
-}
-
-TEST(ClassicFileRead, FilesWithoutTheCrcMarkerReadAsEarlierVersionsDid) {
-    const std::vector<Account> accounts = {{"Mail", "jane", "hunter", "example", "notes"}};
-    auto parts = test::referenceParts(accounts, "hunter2", 41, kDraws);
-    parts.reserved = "\x12\x34\x56\x78LBc2"; // never looked at without the marker
-    EXPECT_EQ(read(parts.bytes(), "hunter2").accounts, accounts);
-    // A near miss then reads every character shifted by the keys' difference.
-    const DecodeResult near = read(parts.bytes(), "hunter1");
-    ASSERT_EQ(near.outcome, DecodeOutcome::Read);
-    EXPECT_EQ(near.accounts[0].notes, ShiftText("notes", 1));
-    // Without the CRC only the check character turns a far-off password away.
-    for (const char* far : {"letmein", "zzzzzzzzzzzz"}) {
-        EXPECT_EQ(read(parts.bytes(), far).outcome, DecodeOutcome::WrongPassword);
+        EXPECT_EQ(r.accounts, row.outcome == Read ? expected : std::vector<Account>{});
     }
     // Under the marker a changed field is caught.
-    auto marked = test::referenceParts(accounts, "pw", 40, kDraws);
-    marked.column(Field::Notes).data[0] ^= 1;
-    EXPECT_EQ(read(marked.bytes(), "pw").outcome, DecodeOutcome::WrongPassword);
+    auto changed = validParts();
+    changed.column(Field::Notes).data[0] ^= 1;
+    EXPECT_EQ(read(changed.bytes(), "pw").outcome, WrongPassword);
 }
 
-struct HeaderRow {
+struct FileRow {
     const char* name;
     std::function<void(test::FileParts&)> change;
     DecodeOutcome outcome;
+    std::optional<ProgramError> error = {};
     std::size_t keep = std::string::npos; // bytes of the file kept
 };
 
-TEST(ClassicFileRead, TheHeaderAloneDecidesForeignAndNewerFiles) {
-    const HeaderRow rows[] = {
-        {"signature in lower case", [](auto& p) { p.signature = "lockerbook"; },
-         DecodeOutcome::NotAccountFile},
-        {"a foreign file, cut short", [](auto& p) { p.signature = "PNG"; },
-         DecodeOutcome::NotAccountFile, 13},
-        {"format version 7", [](auto& p) { p.formatVersion = 7; }, DecodeOutcome::NewerVersion},
-        {"format version 61", [](auto& p) { p.formatVersion = 61; }, DecodeOutcome::NewerVersion},
-        {"a newer version with another body", [](auto& p) { p.formatVersion = 1000000; },
-         DecodeOutcome::NewerVersion, 20},
-        {"format version 60 reads as 6", [](auto& p) { p.formatVersion = 60; },
-         DecodeOutcome::Read},
-        {"the program version is not looked at", [](auto& p) { p.programVersion = 99; },
-         DecodeOutcome::Read},
-    };
-    for (const HeaderRow& row : rows) {
-        SCOPED_TRACE(row.name);
-        auto parts = validParts();
-        row.change(parts);
-        EXPECT_EQ(read(parts.bytes().substr(0, row.keep), "pw").outcome, row.outcome);
-    }
-}
-
-struct HostileRow {
-    const char* name;
-    std::function<void(test::FileParts&)> change;
-    ProgramError error;
-};
-
-TEST(ClassicFileHostile, EveryLieEndsAsDamagedWithItsNumberedError) {
+TEST(ClassicFileRead, TheHeaderDecidesForeignAndNewerFilesAndEveryLieIsDamagedWithItsNumber) {
+    using enum DecodeOutcome;
     using P = test::FileParts;
     const auto names = [](P& p) -> std::vector<double>& {
         return p.column(Field::AccountName).ends;
     };
-    const HostileRow rows[] = {
-        {"a list of two dimensions", [](P& p) { p.column(Field::Notes).dimensions = 2; },
+    const FileRow rows[] = {
+        {"signature in lower case", [](P& p) { p.signature = "lockerbook"; }, NotAccountFile},
+        {"a foreign file, cut short", [](P& p) { p.signature = "PNG"; }, NotAccountFile, {}, 13},
+        {"format version 61", [](P& p) { p.formatVersion = 61; }, NewerVersion},
+        {"newer, another body", [](P& p) { p.formatVersion = 1000000; }, NewerVersion, {}, 20},
+        {"format version 60 reads as 6", [](P& p) { p.formatVersion = 60; }, Read},
+        {"the program version is not looked at", [](P& p) { p.programVersion = 99; }, Read},
+        {"a list of two dimensions", [](P& p) { p.column(Field::Notes).dimensions = 2; }, Damaged,
          ProgramError::BadListDimension},
-        {"a list from 1", [](P& p) { p.column(Field::Password).lowerBound = 1; },
+        {"a list from 1", [](P& p) { p.column(Field::Password).lowerBound = 1; }, Damaged,
          ProgramError::BadListLowerBound},
         {"a list of 2^32 - 1 entries", [](P& p) { p.column(Field::Url).declaredCount = ~0u; },
-         ProgramError::ListLongerThanFile},
-        {"a negative count", [](P& p) { p.accountCount = -1; }, ProgramError::BadAccountCount},
-        {"a fractional count", [](P& p) { p.accountCount = 2.5; }, ProgramError::BadAccountCount},
-        {"a count that is not a number", [](P& p) { p.accountCount = kNaN; },
+         Damaged, ProgramError::ListLongerThanFile},
+        {"a negative count", [](P& p) { p.accountCount = -1; }, Damaged,
          ProgramError::BadAccountCount},
-        {"a count the lists disagree with", [](P& p) { p.accountCount = 2; },
+        {"a fractional count", [](P& p) { p.accountCount = 2.5; }, Damaged,
+         ProgramError::BadAccountCount},
+        {"a count that is not a number", [](P& p) { p.accountCount = kNaN; }, Damaged,
+         ProgramError::BadAccountCount},
+        {"a count the lists disagree with", [](P& p) { p.accountCount = 2; }, Damaged,
          ProgramError::EndsListWrongLength},
-        {"a huge count without its lists", [](P& p) { p.accountCount = 1e8; },
+        {"a huge count without its lists", [](P& p) { p.accountCount = 1e8; }, Damaged,
          ProgramError::EndsListWrongLength},
-        {"ends going backwards", [&](P& p) { names(p)[2] = names(p)[1] - 1; },
+        {"ends going backwards", [&](P& p) { names(p)[2] = names(p)[1] - 1; }, Damaged,
          ProgramError::BadEndPosition},
-        {"an end past the data", [&](P& p) { names(p)[4] += 1; }, ProgramError::BadEndPosition},
-        {"a first end before the data", [&](P& p) { names(p)[0] = -1; },
+        {"an end past the data", [&](P& p) { names(p)[4] += 1; }, Damaged,
          ProgramError::BadEndPosition},
-        {"a fractional end", [&](P& p) { names(p)[1] = 2.5; }, ProgramError::BadEndPosition},
-        {"a start of 256", [](P& p) { p.column(Field::Notes).start = 256; },
+        {"a first end before the data", [&](P& p) { names(p)[0] = -1; }, Damaged,
+         ProgramError::BadEndPosition},
+        {"a fractional end", [&](P& p) { names(p)[1] = 2.5; }, Damaged,
+         ProgramError::BadEndPosition},
+        {"a start of 256", [](P& p) { p.column(Field::Notes).start = 256; }, Damaged,
          ProgramError::BadColumnShift},
-        {"a negative step", [](P& p) { p.column(Field::UserName).step = -1; },
+        {"a negative step", [](P& p) { p.column(Field::UserName).step = -1; }, Damaged,
          ProgramError::BadColumnShift},
-        {"a huge start", [](P& p) { p.column(Field::Password).start = 1e18; },
+        {"a huge start", [](P& p) { p.column(Field::Password).start = 1e18; }, Damaged,
          ProgramError::BadColumnShift},
-        {"no check character", [](P& p) { p.check.clear(); }, ProgramError::MissingCheckCharacter},
+        {"no check character", [](P& p) { p.check.clear(); }, Damaged,
+         ProgramError::MissingCheckCharacter},
     };
-    for (const HostileRow& row : rows) {
+    for (const FileRow& row : rows) {
         SCOPED_TRACE(row.name);
         auto parts = validParts();
         row.change(parts);
-        const DecodeResult r = read(parts.bytes(), "pw");
-        EXPECT_EQ(r.outcome, DecodeOutcome::Damaged);
-        EXPECT_TRUE(r.accounts.empty());
-        EXPECT_EQ(r.error.number, programError(row.error).number) << r.error.description;
+        const DecodeResult r = read(parts.bytes().substr(0, row.keep), "pw");
+        EXPECT_EQ(r.outcome, row.outcome);
+        EXPECT_EQ(r.accounts.empty(), row.outcome != Read);
+        EXPECT_EQ(r.error.number, row.error ? programError(*row.error).number : 0)
+            << r.error.description;
     }
 }
 

@@ -6,6 +6,7 @@
 #include <zlib.h>
 
 namespace lb::test {
+namespace {
 
 std::string le16(std::uint16_t v) {
     return {static_cast<char>(v & 0xFF), static_cast<char>(v >> 8)};
@@ -20,8 +21,6 @@ std::string f64(double v) {
     std::memcpy(&raw, &v, sizeof raw);
     return le32(static_cast<std::uint32_t>(raw)) + le32(static_cast<std::uint32_t>(raw >> 32));
 }
-
-namespace {
 
 std::string text(const std::string& t) {
     if (t.size() >= 0xFFFF) {

@@ -44,9 +44,4 @@ struct FileParts {
 FileParts referenceParts(const std::vector<Account>& accounts, std::string_view password, int check,
                          const ColumnDraws& draws);
 
-// Little-endian pieces, for tests that spell out bytes by hand.
-std::string le16(std::uint16_t v);
-std::string le32(std::uint32_t v);
-std::string f64(double v);
-
 } // namespace lb::test

@@ -86,59 +86,56 @@ struct Row {
     const char* summary;
 };
 
-const std::vector<Row>& rows() {
-    static const std::vector<Row> kRows = {
-        {"added on either side",
-         {{saved('A'), saved('C')}},
-         {{saved('A'), saved('B')}},
-         {"A pw #A c1 m1", "C pw #C c1 m1", "B pw #B c1 m1"},
-         "1 account from theirs"},
-        {"changed on one side",
-         {{saved('A'), changed(saved('B'), "mine", 2)}},
-         {{changed(saved('A'), "new", 3), saved('B')}},
-         {"A new #A c1 m3", "B mine #B c1 m2"},
-         "1 account from theirs"},
-        {"changed on both: the later wins, equal times by the texts",
-         {{changed(saved('A'), "mine", 4), changed(saved('B'), "b2", 3)}},
-         {{changed(saved('A'), "theirs", 3), changed(saved('B'), "b1", 3)}},
-         {"A mine #A c1 m4", "A (conflict 2026-01-04) theirs #new c10 m3", "B b1 #B c1 m3",
-          "B (conflict 2026-01-04) b2 #new c10 m3"},
-         "2 accounts from theirs, 2 conflicts kept as copies"},
-        {"removed, unchanged or older on the other side",
-         {{saved('A'), saved('B')}},
-         {{saved('A')}, {removal('B', 5, 2)}},
-         {"A pw #A c1 m1", "removed B @5"},
-         "1 account removed, as in theirs"},
-        {"removed, changed later on the other side",
-         {{changed(saved('B'), "new", 6)}},
-         {{}, {removal('B', 5)}},
-         {"B new #B c1 m6"},
-         "nothing new from theirs"},
-        {"removed, changed earlier on the other side",
-         {{}, {removal('B', 5)}},
-         {{changed(saved('B'), "new", 3)}},
-         {"B new #B c1 m3"},
-         "1 account from theirs"},
-        {"a side without identities paired by name, user and URL",
-         {{saved('A'), saved('B')}},
-         {{timeless('C'), timeless('B', "new"), timeless('A')}, {}, false},
-         {"A pw #A c1 m1", "B pw #B c1 m1", "B (conflict 2026-01-11) new #new c10 m10",
-          "C pw #c c? m?"},
-         "2 accounts from theirs, 1 conflict kept as a copy"},
-        {"no identities on either side: ours wins, pairs in table order",
-         {{timeless('A', "1"), timeless('A', "2"), timeless('B', "mine")}, {}, false},
-         {{timeless('B', "held"), timeless('A', "1"), timeless('A', "2")}, {}, false},
-         {"A 1 #a c? m?", "A 2 #a c? m?", "B mine #b c? m?",
-          "B (conflict 2026-01-11) held #new c10 m10"},
-         "1 account from theirs, 1 conflict kept as a copy"},
-        {"removals unioned; a year on, forgotten and no longer acting",
-         {{changed(saved('A'), "new", 6)}, {removal('X', 2), removal('Y', -400, -500)}},
-         {{saved('Y', "pw", -500)}, {removal('X', 4), removal('Z', 3), removal('A', 5)}},
-         {"A new #A c1 m6", "Y pw #Y c-500 m-500", "removed X @4", "removed Z @3"},
-         "1 account from theirs"},
-    };
-    return kRows;
-}
+const std::vector<Row> kRows = {
+    {"added on either side",
+     {{saved('A'), saved('C')}},
+     {{saved('A'), saved('B')}},
+     {"A pw #A c1 m1", "C pw #C c1 m1", "B pw #B c1 m1"},
+     "1 account from theirs"},
+    {"changed on one side",
+     {{saved('A'), changed(saved('B'), "mine", 2)}},
+     {{changed(saved('A'), "new", 3), saved('B')}},
+     {"A new #A c1 m3", "B mine #B c1 m2"},
+     "1 account from theirs"},
+    {"changed on both: the later wins, equal times by the texts",
+     {{changed(saved('A'), "mine", 4), changed(saved('B'), "b2", 3)}},
+     {{changed(saved('A'), "theirs", 3), changed(saved('B'), "b1", 3)}},
+     {"A mine #A c1 m4", "A (conflict 2026-01-04) theirs #new c10 m3", "B b1 #B c1 m3",
+      "B (conflict 2026-01-04) b2 #new c10 m3"},
+     "2 accounts from theirs, 2 conflicts kept as copies"},
+    {"removed, unchanged on the other side",
+     {{saved('A'), saved('B')}},
+     {{saved('A')}, {removal('B', 5)}},
+     {"A pw #A c1 m1", "removed B @5"},
+     "1 account removed, as in theirs"},
+    {"removed, changed later on the other side",
+     {{changed(saved('B'), "new", 6)}},
+     {{}, {removal('B', 5)}},
+     {"B new #B c1 m6"},
+     "nothing new from theirs"},
+    {"removed, changed earlier on the other side",
+     {{}, {removal('B', 5)}},
+     {{changed(saved('B'), "new", 3)}},
+     {"B new #B c1 m3"},
+     "1 account from theirs"},
+    {"a side without identities paired by name, user and URL",
+     {{saved('A'), saved('B')}},
+     {{timeless('C'), timeless('B', "new"), timeless('A')}, {}, false},
+     {"A pw #A c1 m1", "B pw #B c1 m1", "B (conflict 2026-01-11) new #new c10 m10",
+      "C pw #c c? m?"},
+     "2 accounts from theirs, 1 conflict kept as a copy"},
+    {"no identities on either side: ours wins, pairs in table order",
+     {{timeless('A', "1"), timeless('A', "2"), timeless('B', "mine")}, {}, false},
+     {{timeless('B', "held"), timeless('A', "1"), timeless('A', "2")}, {}, false},
+     {"A 1 #a c? m?", "A 2 #a c? m?", "B mine #b c? m?",
+      "B (conflict 2026-01-11) held #new c10 m10"},
+     "1 account from theirs, 1 conflict kept as a copy"},
+    {"removals unioned; a year on, forgotten and no longer acting",
+     {{changed(saved('A'), "new", 6)}, {removal('X', 2), removal('Y', -400, -500)}},
+     {{saved('Y', "pw", -500)}, {removal('X', 4), removal('Z', 3), removal('A', 5)}},
+     {"A new #A c1 m6", "Y pw #Y c-500 m-500", "removed X @4", "removed Z @3"},
+     "1 account from theirs"},
+};
 
 MergeResult merge(const Side& ours, const Side& theirs) {
     return mergeTables({ours.accounts, ours.removals, ours.ids},
@@ -146,7 +143,7 @@ MergeResult merge(const Side& ours, const Side& theirs) {
 }
 
 TEST(MergeTables, KeepsWhatEitherSideTyped) {
-    for (const Row& row : rows()) {
+    for (const Row& row : kRows) {
         SCOPED_TRACE(row.name);
         const MergeResult m = merge(row.ours, row.theirs);
         EXPECT_EQ(shown(m), row.merged);
@@ -155,7 +152,7 @@ TEST(MergeTables, KeepsWhatEitherSideTyped) {
 }
 
 TEST(MergeTables, IsItselfWithItselfTheSameFromEitherSideAndSettles) {
-    for (const Row& row : rows()) {
+    for (const Row& row : kRows) {
         SCOPED_TRACE(row.name);
         std::vector<Removal> kept = row.ours.removals;
         pruneRemovals(kept, row.ours.accounts, kNow);

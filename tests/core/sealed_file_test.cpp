@@ -99,14 +99,13 @@ AccountTable readAsTheDocumentSays(const std::string& file, const std::string& p
     return table;
 }
 
-void expectSameVersions(const std::vector<Account>& read, const std::vector<Account>& written) {
-    ASSERT_EQ(read, written);
-    for (std::size_t i = 0; i < read.size(); ++i) {
-        EXPECT_EQ(read[i].id, written[i].id);
-        EXPECT_EQ(read[i].created, written[i].created);
-        EXPECT_EQ(read[i].modified, written[i].modified);
-        EXPECT_EQ(read[i].history, written[i].history);
+// Everything a sealed file keeps of each account.
+auto versions(const std::vector<Account>& accounts) {
+    std::vector<std::tuple<Account, AccountId, Timestamp, Timestamp, std::vector<Timestamp>>> out;
+    for (const Account& a : accounts) {
+        out.emplace_back(a, a.id, a.created, a.modified, a.history);
     }
+    return out;
 }
 
 TEST(SealedFile, KeepsEveryTextIdentityAndTimeAndFollowsItsDocumentedLayout) {
@@ -115,19 +114,23 @@ TEST(SealedFile, KeepsEveryTextIdentityAndTimeAndFollowsItsDocumentedLayout) {
     const std::vector<Account> written = everyScript();
     const std::string file = encodeSealedFile(written, removals, password, kCheapKdf);
     EXPECT_EQ(fileKindOf(file), FileKind::Sealed);
-    EXPECT_EQ(le(file, 12, 4), kCheapKdf.passes);
-    EXPECT_EQ(le(file, 16, 4), kCheapKdf.memoryKiB);
     const AccountTable documented = readAsTheDocumentSays(file, password);
-    expectSameVersions(documented.accounts, written);
+    EXPECT_EQ(versions(documented.accounts), versions(written));
     EXPECT_EQ(documented.removals, removals);
     const DecodeResult r = decodeAccountFile(file, password);
     ASSERT_EQ(r.outcome, DecodeOutcome::Read);
-    expectSameVersions(r.accounts, written);
+    EXPECT_EQ(versions(r.accounts), versions(written));
     EXPECT_EQ(r.removals, removals);
     EXPECT_TRUE(r.identities);
     EXPECT_EQ(r.cost, kCheapKdf);
     const std::string again = encodeSealedFile(written, removals, password, kCheapKdf);
     EXPECT_NE(again.substr(20, 40), file.substr(20, 40)) << "a new salt and nonce at every save";
+    // Unlike a classic file's, a near password is as wrong as any other.
+    for (const char* wrong : {"пароль Ъ", "Пароль Ω", "пароль Ω ", ""}) {
+        const DecodeResult near = decodeSealedFile(file, wrong);
+        EXPECT_EQ(near.outcome, DecodeOutcome::WrongPassword) << wrong;
+        EXPECT_TRUE(near.accounts.empty());
+    }
 }
 
 TEST(SealedFile, AVersionOneFileOfTheEarlierProgramOpensToTheSameAccounts) {
@@ -182,15 +185,6 @@ TEST(SealedFile, RecordsThatLieAreDamagedWithTheirNumberedError) {
         const DecodeResult r = decodeSealedRecords(row.records);
         EXPECT_EQ(r.outcome, DecodeOutcome::Damaged);
         EXPECT_EQ(r.error.number, programError(row.error).number) << r.error.description;
-    }
-}
-
-TEST(SealedFile, AWrongPasswordIsWrongEvenANearOne) {
-    const std::string file = encodeSealedFile(test::sampleAccounts(), {}, "hunter2", kCheapKdf);
-    for (const char* wrong : {"hunter3", "hunter1", "Hunter2", "hunter2 ", ""}) {
-        const DecodeResult r = decodeSealedFile(file, wrong);
-        EXPECT_EQ(r.outcome, DecodeOutcome::WrongPassword) << wrong;
-        EXPECT_TRUE(r.accounts.empty());
     }
 }
 
@@ -269,7 +263,6 @@ TEST(AccountFiles, ATableWhoseFileWouldPassTheReadersCeilingIsRefusedBeforeWriti
         a.notes.assign(std::size_t{130} << 20, 'n');
     }
     for (const FileKind kind : {FileKind::Sealed, FileKind::Classic}) {
-        derivations = 0;
         EXPECT_THROW(encodeAccountFile(kind, huge, {}, "pw", randomSource(), kCheapKdf),
                      std::length_error);
     }

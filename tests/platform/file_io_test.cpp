@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <functional>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -41,71 +42,49 @@ TEST_F(FileIo, AWriteRefusedHalfwayLeavesTheOldFileAndNothingElse) {
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"big.lockbk"});
 }
 
-// What can sit at a path besides a regular file, made in the test's folder.
-enum class Thing { Missing, Folder, Pipe, Device, Huge };
-
-std::string make(const test::TempFolder& folder, Thing thing) {
-    const std::string path = folder / "thing";
-    switch (thing) {
-    case Thing::Missing:
-        break;
-    case Thing::Folder:
-        ::mkdir(path.c_str(), 0700);
-        break;
-    case Thing::Pipe:
-        ::mkfifo(path.c_str(), 0600);
-        break;
-    case Thing::Device: // the null device, under a name of our own
-        ::mknod(path.c_str(), S_IFCHR | 0600, ::makedev(1, 3));
-        break;
-    case Thing::Huge: { // sparse: no disk space, yet one byte over the ceiling
-        writeBytes(path, "");
-        EXPECT_EQ(::truncate(path.c_str(), static_cast<off_t>(kMaxFileBytes + 1)), 0);
-        break;
-    }
-    }
-    return path;
-}
-
 constexpr int kNotARegularFile = 1017;
 constexpr int kTooLarge = 1018;
 
-TEST_F(FileIo, OnlyARegularFileUnderTheCeilingIsReadAndNothingWaits) {
+TEST_F(FileIo, OnlyARegularFileUnderTheCeilingIsReadOrReplacedAndNothingWaits) {
     const struct {
-        Thing thing;
+        const char* name;
+        std::function<void(const char*)> make;
         int number;
     } rows[] = {
-        {Thing::Missing, ENOENT},        {Thing::Folder, kNotARegularFile},
-        {Thing::Pipe, kNotARegularFile}, {Thing::Device, kNotARegularFile},
-        {Thing::Huge, kTooLarge},
+        {"nothing", [](const char*) {}, ENOENT},
+        {"a folder", [](const char* p) { ::mkdir(p, 0700); }, kNotARegularFile},
+        {"a pipe", [](const char* p) { ::mkfifo(p, 0600); }, kNotARegularFile},
+        {"the null device under a name of our own",
+         [](const char* p) { ::mknod(p, S_IFCHR | 0600, ::makedev(1, 3)); }, kNotARegularFile},
+        {"a sparse file one byte over the ceiling",
+         [](const char* p) {
+             writeBytes(p, "");
+             ASSERT_EQ(::truncate(p, static_cast<off_t>(kMaxFileBytes + 1)), 0);
+         },
+         kTooLarge},
     };
     for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
         test::TempFolder own;
-        const std::string path = make(own, row.thing);
+        const std::string path = own / "thing";
+        row.make(path.c_str());
         std::string bytes = "untouched";
-        const auto error = readWholeFile(path, bytes); // a pipe would block here
-        ASSERT_TRUE(error) << static_cast<int>(row.thing);
-        EXPECT_EQ(error->number, row.number) << static_cast<int>(row.thing);
+        // A pipe would block here.
+        EXPECT_EQ(readWholeFile(path, bytes).value_or(Error{}).number, row.number);
         EXPECT_EQ(bytes, "untouched");
+        if (row.number == kNotARegularFile) {
+            for (const Permissions kind : {Permissions::Kept, Permissions::OwnerOnly}) {
+                EXPECT_EQ(writeFileSafely(path, "secret", kind).value_or(Error{}).number,
+                          kNotARegularFile);
+            }
+            struct stat st {};
+            ASSERT_EQ(::lstat(path.c_str(), &st), 0);
+            EXPECT_FALSE(S_ISREG(st.st_mode));
+            EXPECT_EQ(own.entries(), std::vector<std::string>{"thing"});
+        }
     }
     std::string bytes;
     EXPECT_EQ(readWholeFile("/dev/zero", bytes)->number, kNotARegularFile);
-}
-
-TEST_F(FileIo, ASaveOverAnythingButARegularFileIsRefusedWithNothingWritten) {
-    for (const Thing thing : {Thing::Folder, Thing::Pipe, Thing::Device}) {
-        test::TempFolder own;
-        const std::string path = make(own, thing);
-        for (const Permissions kind : {Permissions::Kept, Permissions::OwnerOnly}) {
-            const auto error = writeFileSafely(path, "secret", kind);
-            ASSERT_TRUE(error) << static_cast<int>(thing);
-            EXPECT_EQ(error->number, kNotARegularFile);
-        }
-        struct stat st {};
-        ASSERT_EQ(::lstat(path.c_str(), &st), 0);
-        EXPECT_FALSE(S_ISREG(st.st_mode));
-        EXPECT_EQ(own.entries(), std::vector<std::string>{"thing"});
-    }
     EXPECT_EQ(writeFileSafely(folder / "no/such/folder", "x")->number, ENOENT);
 }
 
