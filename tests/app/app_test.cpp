@@ -158,20 +158,6 @@ TEST_F(App, ClosingAsksAboutUnsavedChangesAndOnlyCancelKeepsTheWindow) {
               QStringLiteral("33"));
 }
 
-TEST_F(App, AMaximizedWindowStoresTheGeometryItHadBefore) {
-    window->move(100, 80);
-    showWindow(720, 480);
-    const QPoint normal = window->pos();
-    window->showMaximized();
-    QTest::qWait(50);
-    ASSERT_NE(window->pos(), normal);
-    EXPECT_TRUE(closeWindow());
-    FrmMain next;
-    EXPECT_EQ(next.size(), QSize(720, 480));
-    // The window system may nudge a placed window by its frame.
-    EXPECT_LE((next.pos() - normal).manhattanLength(), 4);
-}
-
 TEST_F(App, StrangeOrTooSmallStoredNumbersStillGiveAUsableWindow) {
     const QSize designed = window->size(); // a new user's
     const double tpp = twipsPerPixel(window.get());

@@ -111,12 +111,11 @@ TEST_F(Cli, UsageErrorsExitWith1AndWriteNothing) {
         {{"create", "x"}, "\n{\"accounts\":[]}", "master password"},
         {{"create", "x"}, "", "master password"},
         {{"create", "x"}, "\xE4\xB8\n{\"accounts\":[]}", "not valid UTF-8"},
-        {{"create", "--legacy", "x"},
-         "\xE4\xB8\xAD\n{\"accounts\":[]}",
-         "The master password holds U+4E2D '\xE4\xB8\xAD'"},
+        // What the legacy format cannot hold: in the master password, in a field.
+        {{"create", "--legacy", "x"}, "\xE4\xB8\xAD\n{\"accounts\":[]}", "password holds U+4E2D"},
         {{"create", "--legacy", "x"},
          "pw\n{\"accounts\":[{},{\"notes\":\"\xC3\xBF\"}]}",
-         "account 2 \"\", notes: U+00FF '\xC3\xBF'"},
+         "account 2 \"\", notes: U+00FF"},
     };
     for (const auto& row : rows) {
         const CliRun r = run(row.arguments, row.input);
@@ -174,6 +173,7 @@ TEST_F(Cli, MergeSaysWhatItTookAndWritesFileInItsOwnKindOnlyWhenEveryFileMerged)
     foreign[2] = 'l';
     const std::vector<Account> cyrillic =
         dated({{"\u041f\u043e\u0447\u0442\u0430", "", "", "", ""}});
+    const std::string sealed = sealedFile(sample, "pw");
     const struct {
         std::string file; // FILE's bytes; no FILE when empty
         std::vector<std::string> others;
@@ -181,11 +181,7 @@ TEST_F(Cli, MergeSaysWhatItTookAndWritesFileInItsOwnKindOnlyWhenEveryFileMerged)
         int status;
         const char* said;
     } rows[] = {
-        {sealedFile(sample, "pw"),
-         {sealedFile(sample, "other")},
-         "pw\nwrong\n",
-         4,
-         "Wrong password."},
+        {sealed, {sealedFile(sample, "other")}, "pw\nwrong\n", 4, "Wrong password."},
         // A legacy FILE cannot keep Cyrillic.
         {classic,
          {sealedFile(cyrillic, "pw")},

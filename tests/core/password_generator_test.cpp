@@ -5,7 +5,6 @@
 
 #include "core/passphrase_words.h"
 #include "core/password_generator.h"
-#include "core/password_strength.h"
 #include "core/random_password.h"
 
 #include <algorithm>
@@ -182,24 +181,6 @@ TEST(PasswordGenerator, DrawsEveryCharacterAndWordAlike) {
         }
     }
     EXPECT_LT(chiSquare(stretches), 150.0) << "63 degrees of freedom";
-}
-
-TEST(PasswordStrength, NamesTheLevelOfKnownPasswords) {
-    const std::pair<const char*, std::string_view> rows[] = {
-        {"", "very weak"},
-        {"password", "very weak"},
-        {"2722Base", "weak"},
-        {"Tr0ub4dor&3", "fair"},
-        {"correct horse battery staple", "strong"},
-        {"Gz7#kq9!Lm2$Xv4@Rt8p", "very strong"},                 // 20 random, all four kinds
-        {"lamp-river-onion-basket-clock-violet", "very strong"}, // six words
-        {"Ünïcödé-pässwörd", "very strong"},
-    };
-    for (const auto& [password, word] : rows) {
-        SCOPED_TRACE(password);
-        const PasswordStrength strength = estimateStrength(password);
-        EXPECT_EQ(strengthWord(strength.level), word) << strength.bits << " bits";
-    }
 }
 
 class FixedSource : public RandomSource {

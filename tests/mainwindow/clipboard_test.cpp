@@ -47,14 +47,7 @@ protected:
         clickRow(0);
     }
     QLineEdit* password() const { return box("txtViewPassword"); }
-    QWidget* prompt() const {
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            if (w->objectName() == QLatin1String("frmClear") && w->isVisible()) {
-                return w;
-            }
-        }
-        return nullptr;
-    }
+    QWidget* prompt() const { return clearPrompts().empty() ? nullptr : clearPrompts().front(); }
 };
 
 TEST_F(Clipboards, SelectingThePasswordNeverMakesItTheXSelection) {

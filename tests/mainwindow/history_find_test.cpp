@@ -118,6 +118,8 @@ TEST_F(History, ThePasswordBoxSaysHowStrongItsPasswordIsAndOffersTheGenerator) {
         const char* said; // the box's tooltip and spoken description
     } rows[] = {{"a", "Strength: very weak"},
                 {"2722Base", "Strength: weak"},
+                {"correct horse battery staple", "Strength: strong"},
+                {"\u00dcn\u00efc\u00f6d\u00e9-p\u00e4ssw\u00f6rd", "Strength: very strong"},
                 {"k#9Qv!2mZ@x7LpR4tW8e", "Strength: very strong"},
                 {"", ""}};
     QLineEdit* password = box("txtViewPassword");
@@ -176,9 +178,6 @@ TEST_F(History, TheFindBoxShowsWhatHoldsEveryWordAndSaveStillTakesEveryAccount) 
 }
 
 TEST_F(History, AnImportedListStaysUnsavedThroughUndoAndTheTitleSaysSoUntilItGoes) {
-    const QList<QAction*> fileMenu = commands().mnuFile->actions();
-    EXPECT_EQ(fileMenu.indexOf(commands().mnuFileImport),
-              fileMenu.indexOf(commands().mnuFileOpen) + 1);
     const std::string exported = folder / "export.csv";
     writeBytes(exported, "name,url,username,password\nMail,https://m.example,me,pw\n");
     user->willChooseFile(QString::fromStdString(exported));

@@ -66,7 +66,6 @@ TEST_F(Lock, WhateverIsOpenClosesAsIfCancelledAndTheFileLocks) {
         std::function<void()> open; // opens a dialog that runs its own loop
     } rows[] = {
         {"the Options", [&] { commands().mnuFileOptions->trigger(); }},
-        {"the About box", [&] { commands().mnuHelpAbout->trigger(); }},
         {"a file dialog",
          [&] {
              ui::setFileDialogHook({});
@@ -151,7 +150,6 @@ TEST_F(Lock, ANewListIsOnlyHiddenAndExitWhileLockedAsksAboutItsChanges) {
     press("Ctrl+L");
     ASSERT_TRUE(window->isLocked());
     EXPECT_FALSE(part<QLineEdit>("txtUnlock")->isVisible());
-    EXPECT_TRUE(part<QLabel>("lblLockedFile")->parentWidget()->findChildren<QLabel*>().size() > 1);
     button("cmdUnlock")->click();
     ASSERT_FALSE(window->isLocked());
     EXPECT_EQ(window->table().totalCount(), 2);
@@ -177,11 +175,6 @@ TEST_F(Lock, TheIdleTimeLocksAndAKeyPutsItOff) {
     QTest::qWait(300);
     EXPECT_FALSE(window->isLocked());
     EXPECT_TRUE(lockedWithin(3000));
-    unlockWith(QStringLiteral("pass word"));
-    settings::SaveSetting(settings::kOptions, settings::kLockAfterIdleMinutes, QStringLiteral("0"));
-    press("Ctrl+M");
-    QTest::qWait(800);
-    EXPECT_FALSE(window->isLocked()) << "0 is never";
 }
 
 // A bus of the test's own, as both the session and the system bus.

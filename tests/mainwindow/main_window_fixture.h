@@ -16,6 +16,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <memory>
+#include <vector>
 
 namespace lb::test {
 
@@ -72,6 +73,17 @@ protected:
     }
     QString cell(int row, int column) const {
         return window->table().index(row, column).data().toString();
+    }
+
+    // The clear prompts on screen.
+    static std::vector<QWidget*> clearPrompts() {
+        std::vector<QWidget*> out;
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w->objectName() == QLatin1String("frmClear") && w->isVisible()) {
+                out.push_back(w);
+            }
+        }
+        return out;
     }
 
     TempFolder folder;

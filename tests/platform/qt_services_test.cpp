@@ -55,23 +55,5 @@ TEST(Settings, AnOptionIsOnOnlyForExactlyYesAndNumbersComeBackExactly) {
     }
 }
 
-TEST(Artwork, EveryPictureIsDrawnAtAnySizeAndNoPathGetsOut) {
-    QList<QImage> seen;
-    for (const char* key :
-         {"lockerbook", "new", "open", "save", "print", "ontop", "maskpasswords", "add", "remove",
-          "lock", "generate", "account", "sortup", "sortdown", "about-banner", "about-image"}) {
-        const QIcon icon = artwork::icon(QLatin1String(key));
-        ASSERT_FALSE(icon.isNull()) << key;
-        const QSize big = icon.pixmap(256, 256).size();
-        EXPECT_EQ(std::max(big.width(), big.height()), 256) << key;
-        const QImage image = icon.pixmap(32, 32).toImage();
-        EXPECT_FALSE(seen.contains(image)) << key << " duplicates another picture";
-        seen.append(image);
-    }
-    for (const char* key : {"", "no-such-picture", "../artwork/new"}) {
-        EXPECT_TRUE(artwork::icon(QLatin1String(key)).isNull()) << key;
-    }
-}
-
 } // namespace
 } // namespace lb
