@@ -5,6 +5,7 @@
 // XChaCha20-Poly1305 over the same 2.6 MB as codec_bench's Memcpy.
 
 #include "core/sealed_file.h"
+#include "decode_timing.h"
 
 #include <benchmark/benchmark.h>
 #include <sodium.h>
@@ -53,17 +54,9 @@ void SealFile(benchmark::State& state) {
 void OpenSealedFile(benchmark::State& state) {
     const auto accounts = table();
     const std::string file = lb::encodeSealedFile(accounts, {}, "correct horse", kNegligible);
-    for (auto _ : state) {
-        lb::DecodeResult result = lb::decodeSealedFile(file, "correct horse");
-        if (result.outcome != lb::DecodeOutcome::Read) {
-            state.SkipWithError("the file did not read back");
-        }
-        benchmark::DoNotOptimize(result.accounts.data());
-        state.PauseTiming();
-        result = {};
-        state.ResumeTiming();
-    }
-    state.counters["file_bytes"] = static_cast<double>(file.size());
+    timeDecoding(state, file, [](const std::string& bytes) {
+        return lb::decodeSealedFile(bytes, "correct horse");
+    });
 }
 
 void Encrypt(benchmark::State& state) {

@@ -7,6 +7,7 @@
 #include "core/classic_file.h"
 #include "core/sealed_file.h"
 #include "core/utf8.h"
+#include "decode_timing.h"
 
 #include <benchmark/benchmark.h>
 
@@ -65,18 +66,8 @@ void SealUnicodeFile(benchmark::State& state) {
 
 void OpenUnicodeSealedFile(benchmark::State& state) {
     const std::string file = lb::encodeSealedFile(worldTable(), {}, kPassword, kNegligible);
-    for (auto _ : state) {
-        lb::DecodeResult result = lb::decodeSealedFile(file, kPassword);
-        if (result.outcome != lb::DecodeOutcome::Read) {
-            state.SkipWithError("the file did not read back");
-        }
-        benchmark::DoNotOptimize(result.accounts.data());
-        // Freeing the table is the caller's cost, not the reader's.
-        state.PauseTiming();
-        result = {};
-        state.ResumeTiming();
-    }
-    state.counters["file_bytes"] = static_cast<double>(file.size());
+    timeDecoding(state, file,
+                 [](const std::string& bytes) { return lb::decodeSealedFile(bytes, kPassword); });
 }
 
 void WriteWesternClassicFile(benchmark::State& state) {
@@ -89,17 +80,8 @@ void WriteWesternClassicFile(benchmark::State& state) {
 
 void ReadWesternClassicFile(benchmark::State& state) {
     const std::string file = lb::encodeClassicFile(westernTable(), kPassword, lb::randomSource());
-    for (auto _ : state) {
-        lb::DecodeResult result = lb::decodeClassicFile(file, kPassword);
-        if (result.outcome != lb::DecodeOutcome::Read) {
-            state.SkipWithError("the file did not read back");
-        }
-        benchmark::DoNotOptimize(result.accounts.data());
-        state.PauseTiming();
-        result = {};
-        state.ResumeTiming();
-    }
-    state.counters["file_bytes"] = static_cast<double>(file.size());
+    timeDecoding(state, file,
+                 [](const std::string& bytes) { return lb::decodeClassicFile(bytes, kPassword); });
 }
 
 } // namespace
